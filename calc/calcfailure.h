@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "field.h"
+#include "numbertext.h"
+
+#include <string>
+
+namespace kelvastro {
+
+enum class Side { Buying, Selling };
+
+enum class FailureKind { Conversion, Arithmetic };
+
+enum class FailureReason {
+    Empty,          // conversion: the field read is empty
+    NotANumber,     // conversion: the field read holds no number
+    OutOfRange,     // conversion: the field read holds a number too large for a double
+    DivisionByZero, // arithmetic
+    Invalid,        // arithmetic: 0 / 0 and its like
+    Overflow,       // arithmetic: the result is too large
+};
+
+// Why a side stopped part-way: which side, at which of its steps, and what it
+// was doing there. Results written before that step stay written.
+struct CalcFailure {
+    FailureKind kind;
+    FailureReason reason;
+    Side side;
+    int step;      // 1-based, in the order the side runs its steps
+    Field field;   // conversion: the field that was read; arithmetic: the field being computed
+    Field target;  // the result field that the failing step was computing
+
+    bool operator==(const CalcFailure &) const = default;
+};
+
+// Plain words for the status line, naming the field and the trouble.
+std::string describe(const CalcFailure &failure);
+
+} // namespace kelvastro

@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "memorysheet.h"
+
+namespace kelvastro {
+
+MemorySheet::MemorySheet(std::initializer_list<std::pair<Field, std::string_view>> texts)
+{
+    for (const auto &[field, text] : texts)
+        setText(field, text);
+}
+
+} // namespace kelvastro

@@ -1,0 +1,248 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "numbertext.h"
+
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <system_error>
+
+namespace kelvastro {
+
+namespace {
+
+// Blanks that may surround a number: what a keyboard, a spreadsheet copy or a
+// locale's own grouping puts there.
+constexpr std::array<std::string_view, 5> kBlanks{
+    " ", "\t", "\xC2\xA0" /* no-break space */, "\xE2\x80\xAF" /* narrow no-break space */,
+    "\xE2\x80\x87" /* figure space */,
+};
+constexpr std::string_view kMinusSign = "\xE2\x88\x92";
+
+std::size_t blankAt(std::string_view s)
+{
+    for (auto b : kBlanks)
+        if (s.starts_with(b))
+            return b.size();
+    return 0;
+}
+
+std::size_t blankAtEnd(std::string_view s)
+{
+    for (auto b : kBlanks)
+        if (s.ends_with(b))
+            return b.size();
+    return 0;
+}
+
+std::string_view trimBlanks(std::string_view s)
+{
+    while (std::size_t n = blankAt(s))
+        s.remove_prefix(n);
+    while (std::size_t n = blankAtEnd(s))
+        s.remove_suffix(n);
+    return s;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Powers of ten that a double holds exactly: with a mantissa below 2^53 one
+// multiplication or division by them rounds correctly (Clinger's fast path),
+// which covers everything a person types into a price field.
+constexpr std::array<double, 23> kExactPowers{
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
+};
+constexpr std::uint64_t kMaxExactMantissa = std::uint64_t{1} << 53;
+constexpr int kMaxMantissaDigits = 19;
+constexpr long kExponentClamp = 100000; // far outside any double, still no int overflow
+
+struct Scan {
+    bool negative = false;
+    std::uint64_t mantissa = 0;
+    int significantDigits = 0;
+    bool truncated = false;   // more significant digits than the mantissa holds
+    long exponent = 0;        // decimal exponent applied to the mantissa
+    std::string normalized;   // filled only when the fast path cannot be used
+};
+
+} // namespace
+
+NumberText::NumberText(NumberLocale locale) : m_locale(std::move(locale))
+{
+    m_groupIsBlank = !m_locale.group.empty() && blankAt(m_locale.group) == m_locale.group.size();
+}
+
+FieldValue NumberText::read(std::string_view text) const
+{
+    if (text.empty())
+        return {0.0, ReadError::Empty};
+    const std::string_view s = trimBlanks(text);
+    const FieldValue notANumber{0.0, ReadError::NotANumber};
+    if (s.empty())
+        return notANumber;
+
+    Scan scan;
+    std::size_t i = 0;
+    if (s[0] == '+') {
+        i = 1;
+    } else if (s[0] == '-') {
+        scan.negative = true;
+        i = 1;
+    } else if (s.starts_with(kMinusSign)) {
+        scan.negative = true;
+        i = kMinusSign.size();
+    }
+
+    auto addDigit = [&scan](char c, bool fraction) {
+        const int d = c - '0';
+        if (scan.mantissa == 0 && d == 0) {
+            if (fraction)
+                --scan.exponent;
+            return;
+        }
+        if (scan.significantDigits < kMaxMantissaDigits) {
+            scan.mantissa = scan.mantissa * 10 + static_cast<std::uint64_t>(d);
+            ++scan.significantDigits;
+            if (fraction)
+                --scan.exponent;
+        } else {
+            scan.truncated = true;
+            if (!fraction)
+                ++scan.exponent;
+        }
+    };
+    auto groupSeparatorAt = [this](std::string_view rest) -> std::size_t {
+        if (m_locale.group.empty())
+            return 0;
+        if (rest.starts_with(m_locale.group))
+            return m_locale.group.size();
+        return m_groupIsBlank ? blankAt(rest) : 0;
+    };
+
+    // Integer part, with the locale's grouping where the user wrote one.
+    bool anyDigit = false;
+    int separators = 0;
+    int groupDigits = 0;
+    int leadingGroupDigits = 0;
+    while (i < s.size()) {
+        if (isDigit(s[i])) {
+            addDigit(s[i], false);
+            anyDigit = true;
+            ++groupDigits;
+            ++i;
+            continue;
+        }
+        const std::size_t sep = anyDigit ? groupSeparatorAt(s.substr(i)) : 0;
+        if (sep == 0 || i + sep >= s.size() || !isDigit(s[i + sep]))
+            break;
+        if (separators == 0)
+            leadingGroupDigits = groupDigits;
+        else if (groupDigits != m_locale.secondaryGroup)
+            return notANumber;
+        ++separators;
+        groupDigits = 0;
+        i += sep;
+    }
+    if (separators > 0
+        && (groupDigits != m_locale.primaryGroup || leadingGroupDigits > m_locale.secondaryGroup))
+        return notANumber;
+    const std::size_t integerEnd = i;
+
+    std::size_t fractionBegin = i;
+    if (std::string_view(s.substr(i)).starts_with(m_locale.decimal)) {
+        i += m_locale.decimal.size();
+        fractionBegin = i;
+        while (i < s.size() && isDigit(s[i])) {
+            addDigit(s[i], true);
+            anyDigit = true;
+            ++i;
+        }
+    }
+    const std::size_t fractionEnd = i;
+    if (!anyDigit)
+        return notANumber;
+
+    long writtenExponent = 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        bool negativeExponent = false;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+            negativeExponent = s[i] == '-';
+            ++i;
+        }
+        if (i >= s.size() || !isDigit(s[i]))
+            return notANumber;
+        for (; i < s.size() && isDigit(s[i]); ++i)
+            if (writtenExponent < kExponentClamp)
+                writtenExponent = writtenExponent * 10 + (s[i] - '0');
+        if (negativeExponent)
+            writtenExponent = -writtenExponent;
+    }
+    if (i != s.size())
+        return notANumber;
+
+    const double sign = scan.negative ? -1.0 : 1.0;
+    if (scan.mantissa == 0)
+        return {sign * 0.0, ReadError::None};
+
+    const long exponent = scan.exponent + writtenExponent;
+    if (!scan.truncated && scan.mantissa <= kMaxExactMantissa && exponent >= -22 && exponent <= 22) {
+        const auto m = static_cast<double>(scan.mantissa);
+        const double v = exponent >= 0 ? m * kExactPowers[static_cast<std::size_t>(exponent)]
+                                       : m / kExactPowers[static_cast<std::size_t>(-exponent)];
+        return {sign * v, ReadError::None};
+    }
+
+    // Slow path: hand the digits, stripped of separators, to the correctly
+    // rounding library conversion.
+    std::string &n = scan.normalized;
+    n.reserve(s.size() + 24);
+    n.push_back('0');
+    for (std::size_t k = 0; k < integerEnd; ++k)
+        if (isDigit(s[k]))
+            n.push_back(s[k]);
+    n.push_back('.');
+    for (std::size_t k = fractionBegin; k < fractionEnd; ++k)
+        n.push_back(s[k]);
+    n.push_back('0');
+    n.push_back('e');
+    n += std::to_string(writtenExponent);
+
+    double v = 0.0;
+    const auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), v);
+    if (ec == std::errc::result_out_of_range) {
+        // Below the smallest double the number is as good as zero; above the
+        // largest it has no value.
+        const long magnitude = exponent + scan.significantDigits;
+        if (magnitude > 0)
+            return {0.0, ReadError::OutOfRange};
+        return {sign * 0.0, ReadError::None};
+    }
+    if (ec != std::errc{} || end != n.data() + n.size())
+        return notANumber;
+    return {sign * v, ReadError::None};
+}
+
+std::string NumberText::display(double value) const
+{
+    if (value == 0.0)
+        return "0"; // negative zero included
+    std::array<char, 40> buf{};
+    const auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
+                                         std::chars_format::general, 15);
+    if (ec != std::errc{})
+        return {};
+    std::string out;
+    out.reserve(static_cast<std::size_t>(end - buf.data()) + m_locale.decimal.size());
+    for (const char *p = buf.data(); p != end; ++p) {
+        if (*p == '.')
+            out += m_locale.decimal;
+        else if (*p == 'e')
+            out.push_back('E');
+        else
+            out.push_back(*p);
+    }
+    return out;
+}
+
+} // namespace kelvastro

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "numberlocale.h"
+
+#include <string>
+#include <string_view>
+
+namespace kelvastro {
+
+enum class ReadError {
+    None,
+    Empty,      // the text is empty
+    NotANumber, // anything that is not a decimal number in the user's notation
+    OutOfRange, // a number too large for a double
+};
+
+struct FieldValue {
+    double value = 0.0;
+    ReadError error = ReadError::None;
+
+    explicit operator bool() const { return error == ReadError::None; }
+};
+
+// The two conversions between a field's text and a double: reading what the
+// user typed in their own notation, and writing a result the way a person
+// reads it (15 significant digits, like C's %.15G with the locale's separator).
+class NumberText {
+public:
+    explicit NumberText(NumberLocale locale = NumberLocale::plain());
+
+    FieldValue read(std::string_view text) const;
+    std::string display(double value) const;
+
+    const NumberLocale &locale() const { return m_locale; }
+
+private:
+    NumberLocale m_locale;
+    bool m_groupIsBlank = false; // then any blank that looks like it is accepted too
+};
+
+} // namespace kelvastro

@@ -1,0 +1,186 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "recalculator.h"
+
+#include <cmath>
+
+namespace kelvastro {
+
+namespace {
+
+FailureReason reasonFor(ReadError error)
+{
+    switch (error) {
+    case ReadError::Empty:
+        return FailureReason::Empty;
+    case ReadError::OutOfRange:
+        return FailureReason::OutOfRange;
+    case ReadError::None:
+    case ReadError::NotANumber:
+        break;
+    }
+    return FailureReason::NotANumber;
+}
+
+// One run of one side: tracks the step under way so that a failure can say
+// where the side stopped.
+class SideRun {
+public:
+    SideRun(TradeSheet &sheet, const NumberText &numbers, Side side)
+        : m_sheet(sheet), m_numbers(numbers), m_side(side)
+    {
+    }
+
+    void step(int number, Field target)
+    {
+        m_step = number;
+        m_target = target;
+    }
+
+    bool value(Field f, double &out)
+    {
+        const FieldValue v = m_numbers.read(m_sheet.text(f));
+        if (v) {
+            out = v.value;
+            return true;
+        }
+        fail(FailureKind::Conversion, reasonFor(v.error), f);
+        return false;
+    }
+
+    // Every step's result must be finite; a zero divisor names the trouble.
+    bool finite(double result, double divisor = 1.0)
+    {
+        if (std::isfinite(result))
+            return true;
+        FailureReason reason = FailureReason::Overflow;
+        if (std::isnan(result))
+            reason = FailureReason::Invalid;
+        else if (divisor == 0.0)
+            reason = FailureReason::DivisionByZero;
+        fail(FailureKind::Arithmetic, reason, m_target);
+        return false;
+    }
+
+    void show(double result) { m_sheet.setText(m_target, m_numbers.display(result)); }
+
+    std::optional<CalcFailure> failure() const { return m_failure; }
+
+private:
+    void fail(FailureKind kind, FailureReason reason, Field field)
+    {
+        m_failure = CalcFailure{kind, reason, m_side, m_step, field, m_target};
+    }
+
+    TradeSheet &m_sheet;
+    const NumberText &m_numbers;
+    Side m_side;
+    int m_step = 0;
+    Field m_target = Field::Text3;
+    std::optional<CalcFailure> m_failure;
+};
+
+} // namespace
+
+std::optional<CalcFailure> Recalculator::buyingSide(TradeSheet &sheet) const
+{
+    SideRun run(sheet, m_numbers, Side::Buying);
+    double price = 0, quantity = 0, rate = 0, total = 0;
+
+    run.step(1, Field::Text3);
+    if (!run.value(Field::Text1, price) || !run.value(Field::Text2, quantity))
+        return run.failure();
+    const double amount = price * quantity;
+    if (!run.finite(amount))
+        return run.failure();
+
+    run.step(2, Field::Text3);
+    if (!run.value(Field::Text8, rate))
+        return run.failure();
+    const double brokerage = (rate * amount) / 100;
+    if (!run.finite(brokerage))
+        return run.failure();
+
+    // The amount is formed again from the two texts, as the sheet's formula reads.
+    run.step(3, Field::Text3);
+    if (!run.value(Field::Text1, price) || !run.value(Field::Text2, quantity))
+        return run.failure();
+    const double withBrokerage = price * quantity + brokerage;
+    if (!run.finite(withBrokerage))
+        return run.failure();
+    run.show(withBrokerage);
+
+    run.step(4, Field::Text4);
+    if (!run.value(Field::Text3, total))
+        return run.failure();
+    const double balance = total / 6;
+    if (!run.finite(balance))
+        return run.failure();
+    run.show(balance);
+    return std::nullopt;
+}
+
+std::optional<CalcFailure> Recalculator::sellingSide(TradeSheet &sheet) const
+{
+    SideRun run(sheet, m_numbers, Side::Selling);
+    double quantity = 0, selling = 0, rate = 0, sold = 0, bought = 0, buying = 0, buyingAgain = 0;
+
+    run.step(1, Field::Text6);
+    if (!run.value(Field::Text2, quantity) || !run.value(Field::Text5, selling))
+        return run.failure();
+    const double gross = quantity * selling;
+    if (!run.finite(gross))
+        return run.failure();
+
+    run.step(2, Field::Text6);
+    if (!run.value(Field::Text8, rate) || !run.value(Field::Text2, quantity))
+        return run.failure();
+    const double ratePerShare = rate * quantity;
+    if (!run.finite(ratePerShare))
+        return run.failure();
+
+    run.step(3, Field::Text6);
+    if (!run.value(Field::Text5, selling))
+        return run.failure();
+    const double brokerage = (selling * ratePerShare) / 100;
+    if (!run.finite(brokerage))
+        return run.failure();
+
+    run.step(4, Field::Text6);
+    const double net = gross - brokerage;
+    if (!run.finite(net))
+        return run.failure();
+    run.show(net);
+
+    run.step(5, Field::Text7);
+    if (!run.value(Field::Text6, sold) || !run.value(Field::Text3, bought))
+        return run.failure();
+    const double profit = sold - bought;
+    if (!run.finite(profit))
+        return run.failure();
+    run.show(profit);
+
+    run.step(6, Field::Text9);
+    if (!run.value(Field::Text5, selling) || !run.value(Field::Text1, buying)
+        || !run.value(Field::Text1, buyingAgain))
+        return run.failure();
+    const double change = ((selling - buying) / buyingAgain) * 100;
+    if (!run.finite(change, buyingAgain))
+        return run.failure();
+    run.show(change);
+    return std::nullopt;
+}
+
+std::optional<CalcFailure> Recalculator::recalculate(TradeSheet &sheet, Field changed) const
+{
+    if (!isInputField(changed))
+        return std::nullopt;
+    if (changed != Field::Text5 && !sheet.isEmpty(Field::Text1) && !sheet.isEmpty(Field::Text2)) {
+        if (auto failure = buyingSide(sheet))
+            return failure;
+    }
+    if (!sheet.isEmpty(Field::Text5) && !sheet.isEmpty(Field::Text2))
+        return sellingSide(sheet);
+    return std::nullopt;
+}
+
+} // namespace kelvastro
