@@ -1,0 +1,21 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Sourced by the other scripts: installs the Debian packages that are missing,
+# and nothing when all are there, so a second run starts at once.
+
+kelvastro_build_packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation fonts-texgyre)
+kelvastro_test_packages=(libgtest-dev libgmock-dev)
+
+ensure_packages() {
+    local missing=() pkg
+    for pkg in "$@"; do
+        if [ "$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null)" != "install ok installed" ]; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}

@@ -1,0 +1,272 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fakeformsservices.h"
+#include "kelvastro.h"
+#include "uitestmain.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using namespace kelvastro;
+
+namespace {
+
+const NumberLocale kUs{".", ",", 3, 3};
+const NumberLocale kGerman{",", ".", 3, 3};
+
+} // namespace
+
+class KelvastroTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakeFormsServices> services;
+    std::unique_ptr<Kelvastro> window;
+
+    void open(const NumberLocale &locale = kUs)
+    {
+        services = std::make_unique<FakeFormsServices>();
+        window = std::make_unique<Kelvastro>(*services, locale);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    QLineEdit *field(Field f) const { return window->field(f); }
+    QString text(Field f) const { return field(f)->text(); }
+    void type(Field f, const QString &keys)
+    {
+        field(f)->setFocus();
+        QTest::keyClicks(field(f), keys);
+    }
+
+private slots:
+    void cleanup()
+    {
+        window.reset();
+        services.reset();
+    }
+
+    void startsWithRateOnlyAndFocusInBuyingPrice()
+    {
+        open();
+        QCOMPARE(text(Field::Text8), QStringLiteral("0.3"));
+        for (Field f : kAllFields)
+            if (f != Field::Text8)
+                QVERIFY2(text(f).isEmpty(), fieldName(f).data());
+        QCOMPARE(QApplication::focusWidget(), field(Field::Text1));
+        QVERIFY(window->statusText().isEmpty());
+        QVERIFY(window->windowTitle().startsWith(QStringLiteral("Kelvastro   ")));
+    }
+
+    void typedWorkedExamplesComeOutDigitForDigit_data()
+    {
+        QTest::addColumn<QString>("buying");
+        QTest::addColumn<QString>("quantity");
+        QTest::addColumn<QString>("selling");
+        QTest::addColumn<QStringList>("results"); // Text3, Text4, Text6, Text7, Text9
+
+        QTest::newRow("profit") << "10" << "5" << "12"
+                                << QStringList{"50.15", "8.35833333333333", "59.82", "9.67", "20"};
+        QTest::newRow("loss") << "10" << "5" << "9"
+                              << QStringList{"50.15", "8.35833333333333", "44.865", "-5.285", "-10"};
+        QTest::newRow("grouped_thousands") << "1,000" << "2" << "1,100.5"
+                                           << QStringList{"2006", "334.333333333333", "2194.397", "188.397", "10.05"};
+    }
+    void typedWorkedExamplesComeOutDigitForDigit()
+    {
+        QFETCH(QString, buying);
+        QFETCH(QString, quantity);
+        QFETCH(QString, selling);
+        QFETCH(QStringList, results);
+        open();
+        type(Field::Text1, buying);
+        type(Field::Text2, quantity);
+        type(Field::Text5, selling);
+        const QStringList shown{text(Field::Text3), text(Field::Text4), text(Field::Text6), text(Field::Text7),
+                                text(Field::Text9)};
+        QCOMPARE(shown, results);
+        QVERIFY(window->statusText().isEmpty());
+    }
+
+    // Quantity typed while Buying price holds 10 and Selling price is empty.
+    void roadOfOneEvent()
+    {
+        open();
+        type(Field::Text1, QStringLiteral("10"));
+        QVERIFY(text(Field::Text3).isEmpty());
+        type(Field::Text2, QStringLiteral("5"));
+        QCOMPARE(text(Field::Text3), QStringLiteral("50.15"));
+        QCOMPARE(text(Field::Text4), QStringLiteral("8.35833333333333"));
+        QVERIFY(text(Field::Text6).isEmpty());
+        QVERIFY(text(Field::Text7).isEmpty());
+    }
+
+    void deletingQuantityKeepsResults()
+    {
+        open();
+        type(Field::Text1, QStringLiteral("10"));
+        type(Field::Text2, QStringLiteral("5"));
+        type(Field::Text5, QStringLiteral("12"));
+        field(Field::Text2)->setFocus();
+        QTest::keyClick(field(Field::Text2), Qt::Key_Backspace);
+        QVERIFY(text(Field::Text2).isEmpty());
+        QCOMPARE(text(Field::Text3), QStringLiteral("50.15"));
+        QCOMPARE(text(Field::Text7), QStringLiteral("9.67"));
+    }
+
+    void sellingBeforeQuantityWaitsForQuantity()
+    {
+        open();
+        type(Field::Text1, QStringLiteral("10"));
+        type(Field::Text5, QStringLiteral("12"));
+        QVERIFY(text(Field::Text6).isEmpty());
+        type(Field::Text2, QStringLiteral("5"));
+        QCOMPARE(text(Field::Text3), QStringLiteral("50.15"));
+        QCOMPARE(text(Field::Text9), QStringLiteral("20"));
+    }
+
+    void failureShowsInStatusLineAndClears()
+    {
+        open();
+        type(Field::Text2, QStringLiteral("5"));
+        type(Field::Text5, QStringLiteral("12"));
+        QCOMPARE(text(Field::Text6), QStringLiteral("59.82"));
+        QCOMPARE(window->statusText(),
+                 QStringLiteral("Cannot work out Profit / Loss: Total buying Price including Brokerage is empty."));
+        QVERIFY(window->isVisible());
+        QVERIFY(services->messages.empty());
+        type(Field::Text1, QStringLiteral("10"));
+        QVERIFY(window->statusText().isEmpty());
+        QCOMPARE(text(Field::Text7), QStringLiteral("9.67"));
+    }
+
+    void zeroBuyingPriceReportsDivisionByZero()
+    {
+        open();
+        type(Field::Text2, QStringLiteral("5"));
+        type(Field::Text5, QStringLiteral("12"));
+        type(Field::Text1, QStringLiteral("0"));
+        QCOMPARE(text(Field::Text7), QStringLiteral("59.82"));
+        QVERIFY(text(Field::Text9).isEmpty());
+        QVERIFY(window->statusText().contains(QStringLiteral("division by zero")));
+    }
+
+    void commaLocaleStartsWithItsOwnRate()
+    {
+        open(kGerman);
+        QCOMPARE(text(Field::Text8), QStringLiteral("0,3"));
+        type(Field::Text1, QStringLiteral("1.000"));
+        type(Field::Text2, QStringLiteral("5"));
+        type(Field::Text5, QStringLiteral("1.200,5"));
+        QCOMPARE(text(Field::Text3), QStringLiteral("5015"));
+        QCOMPARE(text(Field::Text4), QStringLiteral("835,833333333333"));
+        QCOMPARE(text(Field::Text7), QStringLiteral("969,4925"));
+    }
+
+    void menuBarHoldsAboutDropDownAndExit()
+    {
+        open();
+        const QList<QAction *> bar = window->menuBar()->actions();
+        QCOMPARE(bar.size(), 2);
+        QCOMPARE(bar.at(0)->text(), QStringLiteral("About"));
+        QVERIFY(bar.at(0)->menu());
+        QCOMPARE(bar.at(0)->menu()->objectName(), QStringLiteral("about"));
+        QCOMPARE(bar.at(1)->text(), QStringLiteral("Exit"));
+        QCOMPARE(bar.at(1)->objectName(), QStringLiteral("Exit"));
+        QVERIFY(!bar.at(1)->menu());
+        const QList<QAction *> items = bar.at(0)->menu()->actions();
+        QCOMPARE(items.size(), 2);
+        QCOMPARE(items.at(0)->objectName(), QStringLiteral("aboutkelvastro"));
+        QCOMPARE(items.at(0)->text(), QStringLiteral("About Kelvastro "));
+        QCOMPARE(items.at(1)->objectName(), QStringLiteral("help"));
+        QCOMPARE(items.at(1)->text(), QStringLiteral("Help"));
+    }
+
+    void exitEndsTheProgram()
+    {
+        open();
+        window->findChild<QAction *>(QStringLiteral("Exit"))->trigger();
+        QCOMPARE(services->endRequests, 1);
+    }
+
+    void controlsAreWhereTheLayoutPutsThem_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry"); // twips / 15
+        QTest::newRow("Text1") << "Text1" << QRect(280, 16, 129, 33);
+        QTest::newRow("Text8") << "Text8" << QRect(232, 136, 41, 33);
+        QTest::newRow("Text9") << "Text9" << QRect(280, 448, 89, 33);
+        QTest::newRow("Label3") << "Label3" << QRect(24, 120, 129, 65);
+        QTest::newRow("Label7") << "Label7" << QRect(24, 400, 105, 25);
+        QTest::newRow("Label9") << "Label9" << QRect(376, 448, 33, 33);
+        QTest::newRow("Command2") << "Command2" << QRect(152, 128, 81, 49);
+    }
+    void controlsAreWhereTheLayoutPutsThem()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        open();
+        auto *w = window->findChild<QWidget *>(name);
+        QVERIFY2(w, qPrintable(name));
+        QCOMPARE(w->geometry(), geometry);
+    }
+
+    void labelsNameTheirFieldsForScreenReaders()
+    {
+        open();
+        for (Field f : kAllFields) {
+            QCOMPARE(field(f)->accessibleName(), QString::fromUtf8(fieldCaption(f).data()));
+            QCOMPARE(field(f)->objectName(), QString::fromUtf8(fieldName(f).data()));
+        }
+        QCOMPARE(field(Field::Text8)->accessibleName(), QStringLiteral("Brokerage %"));
+        QCOMPARE(window->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral("Req.Bank Balace"));
+    }
+
+    void rateFieldIsLockedCentredRedOnGrey()
+    {
+        open();
+        QLineEdit *rate = field(Field::Text8);
+        QVERIFY(rate->isReadOnly());
+        QCOMPARE(rate->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        QCOMPARE(rate->palette().color(QPalette::Text), QColor(255, 0, 0));
+        QCOMPARE(rate->palette().color(QPalette::Base), QColor(0xE0, 0xE0, 0xE0));
+        QVERIFY(!field(Field::Text9)->isReadOnly());
+        auto *button = window->findChild<QPushButton *>(QStringLiteral("Command2"));
+        QCOMPARE(button->text(), QStringLiteral("Change Brokerage %"));
+    }
+
+    // Captions must fit their boxes with whatever font stands in for the named
+    // one: wrapped captions by their line boxes, one-line captions by their ink.
+    void labelCaptionsAreNotClipped()
+    {
+        open();
+        for (auto *label : window->findChildren<QLabel *>()) {
+            if (!label->objectName().startsWith(QStringLiteral("Label")))
+                continue;
+            const QFontMetrics fm = label->fontMetrics();
+            int width = 0;
+            int height = 0;
+            if (fm.horizontalAdvance(label->text()) <= label->width()) {
+                const QRect ink = fm.tightBoundingRect(label->text());
+                width = ink.right();
+                height = fm.ascent() + ink.bottom();
+            } else {
+                const QRect box = fm.boundingRect(QRect(0, 0, label->width(), 10000),
+                                                  Qt::TextWordWrap | label->alignment(), label->text());
+                width = box.width();
+                height = box.height();
+            }
+            QVERIFY2(height <= label->height() && width <= label->width(),
+                     qPrintable(label->objectName() + QStringLiteral(" needs ") + QString::number(width) + "x"
+                                + QString::number(height)));
+        }
+    }
+};
+
+KELVASTRO_UI_TEST_MAIN(KelvastroTest)
+#include "kelvastro_test.moc"

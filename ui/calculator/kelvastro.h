@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// How a keystroke flows through the program: the user types into an input
+// field (Text1 buying price, Text2 quantity, Text5 selling price, Text8 rate);
+// its textChanged reaches that field's change handler here, which asks the
+// Recalculator (calc/, no Qt) to recalculate for that field. The Recalculator
+// reads and writes the fields through WidgetSheet, which is bound to the very
+// QLineEdits on screen, so the results show at once; the result fields have
+// no change handler, so writing them sets nothing else off. A failure comes
+// back as a value and is put into the status line; nothing is kept between
+// keystrokes but the texts themselves.
+
+#include "numberlocale.h"
+#include "numbertext.h"
+#include "recalculator.h"
+#include "widgetsheet.h"
+
+#include <QMainWindow>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace kelvastro {
+
+class FormsServices;
+class frmAbout;
+class frmSplash;
+
+// The calculator's one main window.
+class Kelvastro : public QMainWindow {
+    Q_OBJECT
+public:
+    Kelvastro(FormsServices &services, NumberLocale locale, QWidget *parent = nullptr);
+    ~Kelvastro() override;
+
+    QLineEdit *field(Field f) const { return m_sheet.edit(f); }
+    QString statusText() const;
+
+private:
+    void buildFields(QWidget *canvas);
+    void buildMenu();
+    void recalculate(Field changed);
+
+    void Form_Load();
+    void Text1_Change();
+    void Text2_Change();
+    void Text5_Change();
+    void Text8_Change();
+    void aboutkelvastro_Click();
+    void help_Click();
+    void Exit_Click();
+
+    FormsServices &m_services;
+    NumberText m_numbers;
+    Recalculator m_recalculator;
+    WidgetSheet m_sheet;
+    QPushButton *m_rateButton = nullptr;
+    QLabel *m_status = nullptr;
+    frmAbout *m_about = nullptr;
+    frmSplash *m_splash = nullptr;
+};
+
+} // namespace kelvastro
