@@ -11,7 +11,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace kelvastro {
 
@@ -27,6 +29,9 @@ constexpr std::uint32_t kWindowBackground = 0x80000005;
 constexpr std::uint32_t kWindowText = 0x80000008;
 constexpr std::uint32_t kButtonText = 0x80000012;
 constexpr std::uint32_t kPaleBlue = 0x00FFC0C0;
+constexpr std::uint32_t kInactiveCaptionText = 0x80000013;
+
+const QString kOpenCaption = QStringLiteral("OK");
 
 constexpr int kClientWidth = 6720;
 constexpr int kClientHeight = 7575;
@@ -121,6 +126,13 @@ Kelvastro::Kelvastro(FormsServices &services, NumberLocale locale, QWidget *pare
     connect(field(Field::Text5), &QLineEdit::textChanged, this, &Kelvastro::Text5_Change);
     connect(field(Field::Text8), &QLineEdit::textChanged, this, &Kelvastro::Text8_Change);
 
+    connect(m_rateButton, &QPushButton::clicked, this, &Kelvastro::Command2_Click);
+    // The rate button is the window's cancel button; Enter stays with the
+    // fields, where people press it out of habit after typing a number.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, m_rateButton, &QPushButton::animateClick);
+    connect(qApp, &QApplication::focusChanged, this, &Kelvastro::onFocusChanged);
+
     Form_Load();
     field(Field::Text1)->setFocus();
 }
@@ -171,7 +183,12 @@ void Kelvastro::buildFields(QWidget *canvas)
 void Kelvastro::buildMenu()
 {
     // Menus speak in the desktop's own menu font, not the form's bold default.
-    menuBar()->setFont(QApplication::font(menuBar()));
+    // Each attribute is set explicitly, else the window's bold font shines through.
+    QFont menuFont = QApplication::font(menuBar());
+    menuFont.setFamily(menuFont.family());
+    menuFont.setPointSizeF(menuFont.pointSizeF());
+    menuFont.setBold(false);
+    menuBar()->setFont(menuFont);
     QMenu *about = menuBar()->addMenu(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("about"));
     about->menuAction()->setObjectName(QStringLiteral("aboutMenu"));
@@ -215,6 +232,66 @@ void Kelvastro::Text1_Change() { recalculate(Field::Text1); }
 void Kelvastro::Text2_Change() { recalculate(Field::Text2); }
 void Kelvastro::Text5_Change() { recalculate(Field::Text5); }
 void Kelvastro::Text8_Change() { recalculate(Field::Text8); }
+
+// The button's caption is the only record of whether the rate is open.
+void Kelvastro::Command2_Click()
+{
+    QLineEdit *rate = field(Field::Text8);
+    rate->setReadOnly(false);
+    form::setBackground(rate, kWindowBackground);
+    if (m_rateButton->text() != kOpenCaption) {
+        m_rateButton->setText(kOpenCaption);
+        return;
+    }
+    rate->setReadOnly(true);
+    form::setBackground(rate, kInactiveCaptionText);
+    m_rateButton->setText(QStringLiteral("Change brokerage %"));
+}
+
+// Only a move of the focus to another control of this window counts as
+// leaving a field: a message box, a menu, another window or another program
+// taking the focus does not.
+void Kelvastro::onFocusChanged(QWidget *old, QWidget *now)
+{
+    if (m_checking || !old || !now || now->window() != this)
+        return;
+    if (old == field(Field::Text1))
+        Text1_LostFocus();
+    else if (old == field(Field::Text2))
+        Text2_LostFocus();
+    else if (old == field(Field::Text5))
+        Text5_LostFocus();
+    if (m_checking)
+        return; // the zero field keeps the focus; nothing is forwarded past it
+    if (now == field(Field::Text3))
+        Text3_GotFocus();
+    else if (now == field(Field::Text7))
+        Text7_GotFocus();
+}
+
+void Kelvastro::Text1_LostFocus() { zeroCheck(Field::Text1, "Buying Price should not be zero"); }
+void Kelvastro::Text2_LostFocus() { zeroCheck(Field::Text2, "Quantity should not be zero"); }
+void Kelvastro::Text5_LostFocus() { zeroCheck(Field::Text5, "Selling Price should not be zero"); }
+
+void Kelvastro::zeroCheck(Field f, const char *message)
+{
+    if (field(f)->text() != QStringLiteral("0"))
+        return;
+    // The focus goes back at once, so that it never rests elsewhere or gets
+    // forwarded; the message follows once the focus change has settled, as a
+    // modal box inside a focus change would run under the press that moved it.
+    m_checking = true;
+    m_leaving = f;
+    field(f)->setFocus();
+    QTimer::singleShot(0, this, [this, text = std::string(message)] {
+        m_services.showMessage(text);
+        field(m_leaving)->setFocus();
+        m_checking = false;
+    });
+}
+
+void Kelvastro::Text3_GotFocus() { field(Field::Text5)->setFocus(); }
+void Kelvastro::Text7_GotFocus() { field(Field::Text9)->setFocus(); }
 
 void Kelvastro::aboutkelvastro_Click() {}
 

@@ -42,12 +42,20 @@ private:
     void buildFields(QWidget *canvas);
     void buildMenu();
     void recalculate(Field changed);
+    void onFocusChanged(QWidget *old, QWidget *now);
+    void zeroCheck(Field f, const char *message);
 
     void Form_Load();
     void Text1_Change();
     void Text2_Change();
     void Text5_Change();
     void Text8_Change();
+    void Command2_Click();
+    void Text1_LostFocus();
+    void Text2_LostFocus();
+    void Text5_LostFocus();
+    void Text3_GotFocus();
+    void Text7_GotFocus();
     void aboutkelvastro_Click();
     void help_Click();
     void Exit_Click();
@@ -58,6 +66,8 @@ private:
     WidgetSheet m_sheet;
     QPushButton *m_rateButton = nullptr;
     QLabel *m_status = nullptr;
+    Field m_leaving = Field::Text1; // the field whose zero check is under way
+    bool m_checking = false;        // no other check or forwarding while one is under way
     frmAbout *m_about = nullptr;
     frmSplash *m_splash = nullptr;
 };
