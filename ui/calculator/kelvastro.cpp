@@ -5,6 +5,7 @@
 #include "formbutton.h"
 #include "formdesign.h"
 #include "formsservices.h"
+#include "frmsplash.h"
 #include "olecolor.h"
 
 #include <QApplication>
@@ -295,7 +296,14 @@ void Kelvastro::Text7_GotFocus() { field(Field::Text9)->setFocus(); }
 
 void Kelvastro::aboutkelvastro_Click() {}
 
-void Kelvastro::help_Click() {}
+// Created at the first opening and kept; the Tips window holds no state, so
+// every opening shows it as defined.
+void Kelvastro::help_Click()
+{
+    if (!m_splash)
+        m_splash = new frmSplash(this);
+    m_splash->exec();
+}
 
 void Kelvastro::Exit_Click()
 {

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fakeformsservices.h"
+#include "frmsplash.h"
+#include "kelvastro.h"
+#include "uitestmain.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace kelvastro;
+
+class FrmSplashTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<frmSplash> splash;
+
+    void open()
+    {
+        splash = std::make_unique<frmSplash>();
+        splash->open();
+        QVERIFY(QTest::qWaitForWindowExposed(splash.get()));
+    }
+    QWidget *panel() const { return splash->findChild<QWidget *>(QStringLiteral("Frame1")); }
+
+private slots:
+    void cleanup() { splash.reset(); }
+
+    void keysThatTypeCloseOthersDoNot_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("enter") << int(Qt::Key_Return) << 0 << true;
+        QTest::newRow("escape") << int(Qt::Key_Escape) << 0 << true;
+        QTest::newRow("letter") << int(Qt::Key_A) << 0 << true;
+        QTest::newRow("digit") << int(Qt::Key_7) << 0 << true;
+        QTest::newRow("space") << int(Qt::Key_Space) << 0 << true;
+        QTest::newRow("backspace") << int(Qt::Key_Backspace) << 0 << true;
+        QTest::newRow("arrow") << int(Qt::Key_Left) << 0 << false;
+        QTest::newRow("function_key") << int(Qt::Key_F5) << 0 << false;
+        QTest::newRow("shift_alone") << int(Qt::Key_Shift) << int(Qt::ShiftModifier) << false;
+        QTest::newRow("page_down") << int(Qt::Key_PageDown) << 0 << false;
+    }
+    void keysThatTypeCloseOthersDoNot()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, closes);
+        open();
+        QTest::keyClick(splash.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(splash->isVisible(), !closes);
+    }
+
+    void clickOnPanelCloses()
+    {
+        open();
+        QTest::mouseClick(panel(), Qt::LeftButton, {}, QPoint(60, 100));
+        QVERIFY(!splash->isVisible());
+    }
+
+    void clickOnLabelOrMarginDoesNothing_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("tips_label") << "Label2";
+        QTest::newRow("version_label") << "lblVersion";
+        QTest::newRow("dark_red_margin") << "";
+    }
+    void clickOnLabelOrMarginDoesNothing()
+    {
+        QFETCH(QString, target);
+        open();
+        if (target.isEmpty())
+            QTest::mouseClick(splash.get(), Qt::LeftButton, {}, QPoint(3, 3));
+        else
+            QTest::mouseClick(splash->findChild<QLabel *>(target), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(splash->isVisible());
+    }
+
+    void looksAsDefined()
+    {
+        open();
+        QCOMPARE(splash->size(), QSize(492, 283));
+        QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(splash->windowTitle().isEmpty());
+        QCOMPARE(splash->palette().color(QPalette::Window), QColor(128, 0, 0));
+        QCOMPARE(panel()->geometry(), QRect(10, 4, 472, 270));
+        QCOMPARE(panel()->palette().color(QPalette::Window), QColor(255, 255, 192));
+        QCOMPARE(splash->findChild<QLabel *>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Kelvastro v 1.0"));
+        QVERIFY(splash->findChild<QLabel *>(QStringLiteral("Label2"))->text().startsWith("Please follow the tips :"));
+        const QRect screen = splash->screen()->availableGeometry();
+        QVERIFY(qAbs(splash->geometry().center().x() - screen.center().x()) <= 1);
+        QVERIFY(qAbs(splash->geometry().center().y() - screen.center().y()) <= 1);
+        for (auto *w : splash->findChildren<QWidget *>())
+            QCOMPARE(w->focusPolicy(), Qt::NoFocus);
+    }
+
+    // The right-aligned owner line starts left of the panel and still shows whole.
+    void everyCaptionShowsWhole()
+    {
+        open();
+        for (auto *label : splash->findChildren<QLabel *>()) {
+            const QFontMetrics fm = label->fontMetrics();
+            const QRect needed = fm.boundingRect(QRect(0, 0, label->width(), 10000),
+                                                 Qt::TextWordWrap | label->alignment(), label->text());
+            QVERIFY2(needed.height() <= label->height(), qPrintable(label->objectName()));
+            const int visibleLeft = label->geometry().left() < 0 ? -label->geometry().left() : 0;
+            QVERIFY2(needed.left() >= visibleLeft || label->text().isEmpty(), qPrintable(label->objectName()));
+            QVERIFY2(needed.width() <= label->width(), qPrintable(label->objectName()));
+        }
+    }
+
+    // Opened from the calculator's menu: modal, once per opening, and the
+    // calculator is as it was afterwards.
+    void opensFromHelpMenuAndLeavesCalculatorUnchanged()
+    {
+        FakeFormsServices services;
+        Kelvastro calculator(services, NumberLocale{});
+        calculator.show();
+        QVERIFY(QTest::qWaitForWindowActive(&calculator));
+        QTest::keyClicks(calculator.field(Field::Text1), QStringLiteral("10"));
+
+        for (int opening = 0; opening < 2; ++opening) {
+            bool sawModal = false;
+            QTimer::singleShot(50, [&] {
+                auto *tips = qobject_cast<frmSplash *>(QApplication::activeModalWidget());
+                sawModal = tips && tips->isVisible();
+                if (tips)
+                    QTest::keyClick(tips, Qt::Key_Space);
+            });
+            calculator.findChild<QAction *>(QStringLiteral("help"))->trigger();
+            QVERIFY(sawModal);
+        }
+        QCOMPARE(calculator.findChildren<frmSplash *>().size(), 1);
+        QCOMPARE(calculator.field(Field::Text1)->text(), QStringLiteral("10"));
+        QCOMPARE(calculator.field(Field::Text8)->text(), QStringLiteral("0.3"));
+        QVERIFY(services.messages.empty());
+    }
+};
+
+KELVASTRO_UI_TEST_MAIN(FrmSplashTest)
+#include "frmsplash_test.moc"
