@@ -5,6 +5,8 @@
 
 namespace kelvastro {
 
+class Registry;
+
 // What the windows need from outside the program, and nothing more. Windows
 // get it through their constructor, so tests hand in a double and never meet
 // a real modal box or a real process. Texts are UTF-8 so that code without Qt
@@ -25,6 +27,12 @@ public:
 
     // Ends the program at once.
     virtual void endProgram() = 0;
+
+    // The system registry, where there is one (Windows); null elsewhere.
+    virtual Registry *registry() = 0;
+
+    // Where programs are looked for by name, in the form of the PATH variable.
+    virtual std::string executableSearchPath() = 0;
 };
 
 } // namespace kelvastro

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qtformsservices.h"
 
+#include "registry.h"
+
 #include "appinfo.h"
 
 #include <QApplication>
@@ -8,11 +10,34 @@
 #include <QMessageBox>
 #include <QProcess>
 
+#include <cstdlib>
+
 #ifdef _WIN32
+#include "win32registry.h"
 #include <windows.h>
 #endif
 
 namespace kelvastro {
+
+QtFormsServices::QtFormsServices()
+{
+#ifdef _WIN32
+    m_registry = std::make_unique<Win32Registry>();
+#endif
+}
+
+QtFormsServices::~QtFormsServices() = default;
+
+Registry *QtFormsServices::registry()
+{
+    return m_registry.get();
+}
+
+std::string QtFormsServices::executableSearchPath()
+{
+    const char *path = std::getenv("PATH");
+    return path ? std::string(path) : std::string();
+}
 
 void QtFormsServices::showMessage(const std::string &text)
 {

@@ -3,6 +3,8 @@
 
 #include "formsservices.h"
 
+#include <memory>
+
 namespace kelvastro {
 
 class QtFormsServices final : public FormsServices {
@@ -11,6 +13,14 @@ public:
     bool startProgram(const std::string &path) override;
     bool isOrdinaryFile(const std::string &path) override;
     void endProgram() override;
+    Registry *registry() override;
+    std::string executableSearchPath() override;
+
+    QtFormsServices();
+    ~QtFormsServices() override;
+
+private:
+    std::unique_ptr<Registry> m_registry;
 };
 
 } // namespace kelvastro

@@ -30,6 +30,8 @@ public:
         return ordinaryFiles.count(path) > 0;
     }
     void endProgram() override { ++endRequests; }
+    Registry *registry() override { return registryToUse; }
+    std::string executableSearchPath() override { return searchPath; }
 
     std::vector<std::string> messages;
     std::function<void(const std::string &)> onMessage; // runs while the "box" is open
@@ -38,6 +40,8 @@ public:
     std::vector<std::string> fileTests;
     std::set<std::string> ordinaryFiles;
     int endRequests = 0;
+    Registry *registryToUse = nullptr;
+    std::string searchPath;
 };
 
 } // namespace kelvastro

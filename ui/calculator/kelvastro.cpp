@@ -5,6 +5,7 @@
 #include "formbutton.h"
 #include "formdesign.h"
 #include "formsservices.h"
+#include "frmabout.h"
 #include "frmsplash.h"
 #include "olecolor.h"
 
@@ -294,7 +295,12 @@ void Kelvastro::zeroCheck(Field f, const char *message)
 void Kelvastro::Text3_GotFocus() { field(Field::Text5)->setFocus(); }
 void Kelvastro::Text7_GotFocus() { field(Field::Text9)->setFocus(); }
 
-void Kelvastro::aboutkelvastro_Click() {}
+void Kelvastro::aboutkelvastro_Click()
+{
+    if (!m_about)
+        m_about = new frmAbout(m_services, this);
+    m_about->showModal();
+}
 
 // Created at the first opening and kept; the Tips window holds no state, so
 // every opening shows it as defined.

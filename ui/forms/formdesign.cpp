@@ -3,6 +3,7 @@
 
 #include "olecolor.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
@@ -41,6 +42,19 @@ void setBackground(QWidget *widget, std::uint32_t background)
         p.setColor(role, bg);
     widget->setPalette(p);
     widget->setAutoFillBackground(true);
+}
+
+void useDesktopColors(QWidget *widget)
+{
+    const QPalette desktop = QApplication::palette(widget);
+    QPalette p;
+    for (int group = 0; group < QPalette::NColorGroups; ++group)
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = static_cast<QPalette::ColorGroup>(group);
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            p.setBrush(g, r, desktop.brush(g, r));
+        }
+    widget->setPalette(p);
 }
 
 QLabel *label(QWidget *parent, const char *name, const QString &caption, QRect geometry)

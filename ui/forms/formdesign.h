@@ -27,6 +27,10 @@ QFont font(const QString &family, double points, bool bold = false);
 void setColors(QWidget *widget, std::uint32_t text, std::uint32_t background);
 void setBackground(QWidget *widget, std::uint32_t background);
 
+// The desktop's own colours for a control on a coloured window, every role
+// set explicitly so that nothing of the window's colours shows through.
+void useDesktopColors(QWidget *widget);
+
 // An opaque, borderless, left-aligned label that wraps its caption in its box.
 QLabel *label(QWidget *parent, const char *name, const QString &caption, QRect geometry);
 

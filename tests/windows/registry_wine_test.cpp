@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The registry road against the real Windows registry calls: built with a
+// Windows cross compiler and run under Wine, which grants every access (the
+// refused-access case is covered with the in-memory registry).
+#include "fakeformsservices.h"
+#include "sysinfolauncher.h"
+#include "win32registry.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+using namespace kelvastro;
+
+namespace {
+
+int passed = 0;
+int failed = 0;
+
+void check(bool ok, const char *what, int line)
+{
+    if (ok) {
+        ++passed;
+    } else {
+        ++failed;
+        std::printf("FAIL line %d: %s\n", line, what);
+    }
+}
+#define CHECK(cond) check((cond), #cond, __LINE__)
+
+const char *kTestKey = "SOFTWARE\\KelvastroRegistryTest";
+const char *kPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const char *kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+
+void setValue(const char *key, const char *name, DWORD type, const void *data, DWORD size)
+{
+    HKEY handle = nullptr;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr)
+        != ERROR_SUCCESS) {
+        std::printf("cannot create %s\n", key);
+        std::exit(2);
+    }
+    RegSetValueExA(handle, name, 0, type, static_cast<const BYTE *>(data), size);
+    RegCloseKey(handle);
+}
+
+void setText(const char *key, const char *name, const std::string &text, DWORD type = REG_SZ)
+{
+    setValue(key, name, type, text.c_str(), static_cast<DWORD>(text.size() + 1));
+}
+
+void setDword(const char *name, DWORD value)
+{
+    setValue(kTestKey, name, REG_DWORD, &value, sizeof value);
+}
+
+struct Read {
+    bool found;
+    std::string text;
+};
+
+Read read(const char *key, const char *name)
+{
+    Win32Registry registry;
+    Read r{false, "left over"};
+    r.found = SysInfoLauncher::GetKeyValue(registry, Registry::LocalMachine, key, name, r.text);
+    return r;
+}
+
+void valuesOfEveryKind()
+{
+    setText(kTestKey, "Text", "C:\\Tools\\info.exe");
+    setText(kTestKey, "Expandable", "%SystemRoot%\\info.exe", REG_EXPAND_SZ);
+    setDword("Dword261", 261);
+    setDword("Dword5", 5);
+    setDword("DwordHighBit", 0x80000001u);
+    const unsigned char bytes[] = {1, 2, 3};
+    setValue(kTestKey, "Binary", REG_BINARY, bytes, sizeof bytes);
+    setValue(kTestKey, "Empty", REG_SZ, "", 0);
+    setText(kTestKey, "Longest", std::string(1023, 'x'));
+    setText(kTestKey, "TooLong", std::string(1500, 'y'));
+
+    Read r = read(kTestKey, "Text");
+    CHECK(r.found && r.text == "C:\\Tools\\info.exe");
+
+    char systemRoot[MAX_PATH] = {};
+    GetEnvironmentVariableA("SystemRoot", systemRoot, MAX_PATH);
+    r = read(kTestKey, "Expandable");
+    CHECK(r.found && r.text == std::string(systemRoot) + "\\info.exe" && systemRoot[0] != '\0');
+
+    r = read(kTestKey, "Dword261");
+    CHECK(r.found && r.text == "261");
+    r = read(kTestKey, "Dword5");
+    CHECK(r.found && r.text == "5");
+    r = read(kTestKey, "DwordHighBit");
+    CHECK(r.found && r.text == "2147483649");
+
+    r = read(kTestKey, "Binary");
+    CHECK(!r.found && r.text.empty());
+    r = read(kTestKey, "Empty");
+    CHECK(!r.found && r.text.empty());
+    r = read(kTestKey, "Longest");
+    CHECK(r.found && r.text == std::string(1023, 'x'));
+    r = read(kTestKey, "TooLong");
+    CHECK(!r.found && r.text.empty());
+    r = read(kTestKey, "Missing");
+    CHECK(!r.found && r.text.empty());
+    r = read("SOFTWARE\\KelvastroNoSuchKey", "Text");
+    CHECK(!r.found && r.text.empty());
+}
+
+std::vector<std::string> startSysInfo(FakeFormsServices &services)
+{
+    Win32Registry registry;
+    services.registryToUse = &registry;
+    SysInfoLauncher(services).StartSysInfo();
+    services.registryToUse = nullptr;
+    return services.startAttempts;
+}
+
+void roadToTheTool()
+{
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kPathKey);
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kFolderKey);
+    {
+        FakeFormsServices services;
+        startSysInfo(services);
+        CHECK(services.startAttempts.empty());
+        CHECK(services.messages == std::vector<std::string>{SysInfoLauncher::UnavailableMessage});
+    }
+
+    setText(kFolderKey, "MSINFO", "C:\\Shared\\MSINFO");
+    {
+        FakeFormsServices services;
+        services.ordinaryFiles.insert("C:\\Shared\\MSINFO\\MSINFO32.EXE");
+        services.startablePrograms.insert("C:\\Shared\\MSINFO\\MSINFO32.EXE");
+        CHECK(startSysInfo(services) == std::vector<std::string>{"C:\\Shared\\MSINFO\\MSINFO32.EXE"});
+        CHECK(services.messages.empty());
+    }
+    {
+        FakeFormsServices services; // the folder lacks the tool
+        startSysInfo(services);
+        CHECK(services.startAttempts.empty());
+        CHECK(services.messages.size() == 1);
+    }
+
+    setText(kPathKey, "PATH", "C:\\Tools\\MSINFO32.EXE");
+    {
+        FakeFormsServices services;
+        services.startablePrograms.insert("C:\\Tools\\MSINFO32.EXE");
+        CHECK(startSysInfo(services) == std::vector<std::string>{"C:\\Tools\\MSINFO32.EXE"});
+        CHECK(services.fileTests.empty());
+        CHECK(services.messages.empty());
+    }
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kPathKey);
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kFolderKey);
+}
+
+} // namespace
+
+int main()
+{
+    valuesOfEveryKind();
+    roadToTheTool();
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kTestKey);
+    HKEY gone = nullptr;
+    CHECK(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kTestKey, 0, KEY_READ, &gone) != ERROR_SUCCESS);
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
+}
