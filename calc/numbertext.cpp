@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <optional>
 #include <system_error>
 
 namespace kelvastro {
@@ -56,6 +57,39 @@ constexpr std::uint64_t kMaxExactMantissa = std::uint64_t{1} << 53;
 constexpr int kMaxMantissaDigits = 19;
 constexpr long kExponentClamp = 100000; // far outside any double, still no int overflow
 
+// What people type nearly always: plain ASCII digits with at most one decimal
+// separator, no blanks, grouping or exponent. Read in one tight pass; anything
+// else (or anything the exact shortcut cannot take) goes the general way.
+// 19 digits always fit the mantissa; fractionDigits <= 19 < 23 keeps the power exact.
+std::optional<double> readPlain(std::string_view s, char decimal)
+{
+    const char *p = s.data();
+    const char *const end = p + s.size();
+    bool negative = false;
+    if (p != end && (*p == '-' || *p == '+'))
+        negative = *p++ == '-';
+    std::uint64_t mantissa = 0;
+    const char *const integerBegin = p;
+    for (; p != end && static_cast<unsigned>(*p - '0') < 10; ++p)
+        mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+    std::ptrdiff_t digits = p - integerBegin;
+    std::ptrdiff_t fractionDigits = 0;
+    if (p != end && *p == decimal) {
+        const char *const fractionBegin = ++p;
+        for (; p != end && static_cast<unsigned>(*p - '0') < 10; ++p)
+            mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+        fractionDigits = p - fractionBegin;
+        digits += fractionDigits;
+    }
+    // More than 19 digits may have wrapped the mantissa; those go the general way.
+    if (p != end || digits == 0 || digits > kMaxMantissaDigits || mantissa > kMaxExactMantissa)
+        return std::nullopt;
+    double v = static_cast<double>(mantissa);
+    if (fractionDigits > 0)
+        v /= kExactPowers[static_cast<std::size_t>(fractionDigits)];
+    return negative ? -v : v;
+}
+
 struct Scan {
     bool negative = false;
     std::uint64_t mantissa = 0;
@@ -70,12 +104,17 @@ struct Scan {
 NumberText::NumberText(NumberLocale locale) : m_locale(std::move(locale))
 {
     m_groupIsBlank = !m_locale.group.empty() && blankAt(m_locale.group) == m_locale.group.size();
+    const char decimal = m_locale.decimal.size() == 1 ? m_locale.decimal.front() : '\0';
+    m_plainDecimal = isDigit(decimal) || decimal == '-' || decimal == '+' ? '\0' : decimal;
 }
 
 FieldValue NumberText::read(std::string_view text) const
 {
     if (text.empty())
         return {0.0, ReadError::Empty};
+    if (m_plainDecimal != '\0')
+        if (auto plain = readPlain(text, m_plainDecimal))
+            return {*plain, ReadError::None};
     const std::string_view s = trimBlanks(text);
     const FieldValue notANumber{0.0, ReadError::NotANumber};
     if (s.empty())

@@ -37,6 +37,7 @@ public:
 private:
     NumberLocale m_locale;
     bool m_groupIsBlank = false; // then any blank that looks like it is accepted too
+    char m_plainDecimal = '\0';  // a one-byte decimal separator, for the quick path
 };
 
 } // namespace kelvastro

@@ -226,7 +226,7 @@ void Kelvastro::recalculate(Field changed)
 {
     if (auto failure = m_recalculator.recalculate(m_sheet, changed))
         m_status->setText(qtext(describe(*failure)));
-    else
+    else if (!m_status->text().isEmpty())
         m_status->clear();
 }
 
