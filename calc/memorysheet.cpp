@@ -5,8 +5,8 @@ namespace kelvastro {
 
 MemorySheet::MemorySheet(std::initializer_list<std::pair<Field, std::string_view>> texts)
 {
-    for (const auto &[field, text] : texts)
-        setText(field, text);
+    for (const auto &[field, value] : texts)
+        setText(field, value);
 }
 
 } // namespace kelvastro

@@ -84,7 +84,7 @@ std::optional<double> readPlain(std::string_view s, char decimal)
     // More than 19 digits may have wrapped the mantissa; those go the general way.
     if (p != end || digits == 0 || digits > kMaxMantissaDigits || mantissa > kMaxExactMantissa)
         return std::nullopt;
-    double v = static_cast<double>(mantissa);
+    auto v = static_cast<double>(mantissa);
     if (fractionDigits > 0)
         v /= kExactPowers[static_cast<std::size_t>(fractionDigits)];
     return negative ? -v : v;

@@ -19,8 +19,8 @@ constexpr std::uint32_t kSystemFlag = 0x80000000u;
 
 QColor fromBgr(std::uint32_t bgr)
 {
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-                  static_cast<int>((bgr >> 16) & 0xFF));
+    return {static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF)};
 }
 
 #ifndef _WIN32
@@ -64,7 +64,7 @@ QColor systemColor(int index)
         return QGuiApplication::palette().color(QPalette::Active, *role);
     if (index >= 0 && static_cast<std::size_t>(index) < kClassic.size())
         return fromBgr(kClassic[static_cast<std::size_t>(index)]);
-    return QColor(Qt::black);
+    return {Qt::black};
 #endif
 }
 

@@ -19,12 +19,20 @@
 
 namespace kelvastro {
 
-QtFormsServices::QtFormsServices()
+namespace {
+
+std::unique_ptr<Registry> systemRegistry()
 {
 #ifdef _WIN32
-    m_registry = std::make_unique<Win32Registry>();
+    return std::make_unique<Win32Registry>();
+#else
+    return nullptr;
 #endif
 }
+
+} // namespace
+
+QtFormsServices::QtFormsServices() : m_registry(systemRegistry()) {}
 
 QtFormsServices::~QtFormsServices() = default;
 

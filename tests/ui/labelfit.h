@@ -23,8 +23,8 @@ inline QStringList clippedLabels(const QWidget *root)
             if (label->alignment() & Qt::AlignRight)
                 needed.moveRight(label->width() - 1);
         } else {
-            needed = fm.boundingRect(QRect(0, 0, label->width(), 100000), Qt::TextWordWrap | label->alignment(),
-                                     label->text());
+            const int flags = int(Qt::TextWordWrap) | int(label->alignment());
+            needed = fm.boundingRect(QRect(0, 0, label->width(), 100000), flags, label->text());
         }
         // Parts of a label outside its parent are cut off, as a caption that
         // starts left of its panel is.

@@ -11,9 +11,9 @@ namespace kelvastro {
 
 namespace {
 
-constexpr const char *kToolPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+constexpr const char *kToolPathKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
 constexpr const char *kToolPathValue = "PATH";
-constexpr const char *kToolFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+constexpr const char *kToolFolderKey = R"(SOFTWARE\Microsoft\Shared Tools Location)";
 constexpr const char *kToolFolderValue = "MSINFO";
 constexpr const char *kToolFile = "\\MSINFO32.EXE";
 constexpr std::uint32_t kBufferSize = 1024;

@@ -117,7 +117,7 @@ private slots:
     {
         open();
         MemoryRegistry registry;
-        registry.setString("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", "C:\\Tools\\MSINFO32.EXE");
+        registry.setString(R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)", "PATH", R"(C:\Tools\MSINFO32.EXE)");
         services->registryToUse = &registry;
         services->startablePrograms.insert("C:\\Tools\\MSINFO32.EXE");
         QTest::mouseClick(button("cmdSysInfo"), Qt::LeftButton);

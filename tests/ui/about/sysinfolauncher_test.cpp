@@ -14,8 +14,8 @@ using namespace kelvastro;
 
 namespace {
 
-const std::string kPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const std::string kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const std::string kPathKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
+const std::string kFolderKey = R"(SOFTWARE\Microsoft\Shared Tools Location)";
 const std::string kTestKey = "SOFTWARE\\Kelvastro\\Test";
 const std::string kMessage = "System Information Is Unavailable At This Time";
 const std::string kLongestText(1023, 'x'); // with its closing NUL, exactly the buffer
@@ -115,10 +115,10 @@ TEST_F(StartSysInfoRoad, StartsThePathValueAsFoundWithoutTestingIt)
 TEST_F(StartSysInfoRoad, FallsBackToTheFolderValueWhenItHoldsTheTool)
 {
     registry.setString(kFolderKey, "MSINFO", "C:\\Shared\\MSINFO");
-    services.ordinaryFiles.insert("C:\\Shared\\MSINFO\\MSINFO32.EXE");
-    services.startablePrograms.insert("C:\\Shared\\MSINFO\\MSINFO32.EXE");
+    services.ordinaryFiles.insert(R"(C:\Shared\MSINFO\MSINFO32.EXE)");
+    services.startablePrograms.insert(R"(C:\Shared\MSINFO\MSINFO32.EXE)");
     start();
-    EXPECT_EQ(services.startAttempts, std::vector<std::string>{"C:\\Shared\\MSINFO\\MSINFO32.EXE"});
+    EXPECT_EQ(services.startAttempts, std::vector<std::string>{R"(C:\Shared\MSINFO\MSINFO32.EXE)"});
     EXPECT_TRUE(services.messages.empty());
 }
 
@@ -126,7 +126,7 @@ TEST_F(StartSysInfoRoad, FolderWithoutTheToolShowsTheMessage)
 {
     registry.setString(kFolderKey, "MSINFO", "C:\\Shared\\MSINFO");
     start();
-    EXPECT_EQ(services.fileTests, std::vector<std::string>{"C:\\Shared\\MSINFO\\MSINFO32.EXE"});
+    EXPECT_EQ(services.fileTests, std::vector<std::string>{R"(C:\Shared\MSINFO\MSINFO32.EXE)"});
     EXPECT_TRUE(services.startAttempts.empty());
     EXPECT_EQ(services.messages, std::vector<std::string>{kMessage});
 }
@@ -172,10 +172,10 @@ TEST_F(StartSysInfoRoad, NothingInTheRegistryShowsTheMessageOnce)
 class ToolOnSearchPath : public testing::Test {
 protected:
     ToolOnSearchPath()
-    {
-        root = std::filesystem::temp_directory_path()
+        : root(std::filesystem::temp_directory_path()
                / ("kelvastro-path-" + std::to_string(::getpid()) + "-"
-                  + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                  + ::testing::UnitTest::GetInstance()->current_test_info()->name()))
+    {
         std::filesystem::remove_all(root);
         std::filesystem::create_directories(root / "a");
         std::filesystem::create_directories(root / "b");

@@ -5,6 +5,8 @@
 #include "uitestmain.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -239,6 +241,25 @@ private slots:
         QVERIFY(!field(Field::Text9)->isReadOnly());
         auto *button = window->findChild<QPushButton *>(QStringLiteral("Command2"));
         QCOMPARE(button->text(), QStringLiteral("Change Brokerage %"));
+    }
+
+    void veryLongPasteNeitherHangsNorCrashes()
+    {
+        open();
+        type(Field::Text2, QStringLiteral("5"));
+        QGuiApplication::clipboard()->setText(QString(1 << 20, QLatin1Char('9')));
+        field(Field::Text1)->setFocus();
+        QElapsedTimer timer;
+        timer.start();
+        QTest::keyClick(field(Field::Text1), Qt::Key_V, Qt::ControlModifier);
+        QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY(!text(Field::Text1).isEmpty());
+        QCOMPARE(window->statusText(),
+                 QStringLiteral("Cannot work out Total buying Price including Brokerage: Buying Price is too large."));
+        field(Field::Text1)->selectAll();
+        QTest::keyClicks(field(Field::Text1), QStringLiteral("10"));
+        QCOMPARE(text(Field::Text3), QStringLiteral("50.15"));
+        QVERIFY(window->statusText().isEmpty());
     }
 
     void captionsShowWhole()

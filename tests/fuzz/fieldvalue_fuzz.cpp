@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Any text, in every notation the program knows: reading never crashes or
+// hangs, a value read is finite, and its display text obeys the display rules
+// and reads back to itself.
+#include "fuzzchecks.h"
+#include "numbertext.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+using namespace kelvastro;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char *>(data), size);
+    for (const NumberText &numbers : fuzz::allNotations()) {
+        const FieldValue value = numbers.read(text);
+        if (!value)
+            continue;
+        FUZZ_CHECK(std::isfinite(value.value));
+        fuzz::checkDisplayText(numbers, value.value);
+    }
+
+    // Where the text is a plain C number, the reader agrees with the C library.
+    if (fuzz::isPlainCNumber(text)) {
+        const std::string copy(text);
+        const double expected = std::strtod(copy.c_str(), nullptr);
+        const FieldValue value = fuzz::allNotations().front().read(text);
+        if (std::isfinite(expected))
+            FUZZ_CHECK(value && value.value == expected);
+        else
+            FUZZ_CHECK(value.error == ReadError::OutOfRange);
+    }
+    return 0;
+}
