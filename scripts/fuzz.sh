@@ -30,7 +30,7 @@ for target in fieldvalue tradesheet; do
         tail -40 "$work/$target.log"
         echo "${target}_fuzz found a problem; the input is in $work:"
         ls "$work"
-        for f in "$work"/crash-* "$work"/leak-* "$work"/timeout-*; do [ -f "$f" ] && xxd "$f" | head -20; done
+        for f in "$work"/crash-* "$work"/leak-* "$work"/timeout-*; do [ -f "$f" ] && od -A x -t x1z "$f" | head -20; done
         exit 1
     fi
     echo "corpus after the run: $(ls "$work/$target" | wc -l) new inputs"
