@@ -139,7 +139,11 @@ Kelvastro::Kelvastro(FormsServices &services, NumberLocale locale, QWidget *pare
     field(Field::Text1)->setFocus();
 }
 
-Kelvastro::~Kelvastro() = default;
+Kelvastro::~Kelvastro()
+{
+    // Deleting the fields moves the focus; by then this is no longer a Kelvastro.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
 
 void Kelvastro::buildFields(QWidget *canvas)
 {
