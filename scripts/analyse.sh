@@ -16,8 +16,10 @@ src=$(pwd)
 echo "== clang-tidy"
 run-clang-tidy -quiet -p "$build" "$src/(calc|platform|ui|app|tests)/"
 echo "== cppcheck"
-cppcheck --project="$build/compile_commands.json" --library=qt --library=googletest \
+filters=()
+for dir in calc platform ui app tests; do filters+=(--file-filter="$src/$dir/*"); done
+cppcheck --project="$(realpath "$build")/compile_commands.json" --library=qt --library=googletest \
     --enable=warning,performance,portability,style --inline-suppr \
     --suppress=missingIncludeSystem --suppress='*:*_autogen/*' --suppress='*:/usr/*' \
-    --file-filter="$src/*" -j"$(nproc)" --quiet --error-exitcode=1
+    "${filters[@]}" -j"$(nproc)" --quiet --error-exitcode=1
 echo "static analysis clean"

@@ -205,6 +205,10 @@ void Kelvastro::buildMenu()
     QAction *exitItem = menuBar()->addAction(QStringLiteral("Exit"));
     exitItem->setObjectName(QStringLiteral("Exit"));
 
+    // The captions carry no access keys, so F10, as on most desktops, opens the menu from the keyboard.
+    auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this, about] { menuBar()->setActiveAction(about->menuAction()); });
+
     connect(aboutItem, &QAction::triggered, this, &Kelvastro::aboutkelvastro_Click);
     connect(helpItem, &QAction::triggered, this, &Kelvastro::help_Click);
     connect(exitItem, &QAction::triggered, this, &Kelvastro::Exit_Click);

@@ -190,6 +190,16 @@ private slots:
         QCOMPARE(items.at(1)->text(), QStringLiteral("Help"));
     }
 
+    void f10OpensTheMenuFromTheKeyboard()
+    {
+        open();
+        QTest::keyClick(field(Field::Text1), Qt::Key_F10);
+        auto *about = window->findChild<QMenu *>(QStringLiteral("about"));
+        QTRY_VERIFY(about->isVisible());
+        QTest::keyClick(about, Qt::Key_Escape);
+        QTRY_VERIFY(!about->isVisible());
+    }
+
     void exitEndsTheProgram()
     {
         open();
