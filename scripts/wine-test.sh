@@ -9,7 +9,7 @@ ensure_packages g++-mingw-w64-x86-64-posix wine64
 
 out=${BUILD_DIR:-build-wine}
 mkdir -p "$out"
-x86_64-w64-mingw32-g++-posix -std=c++20 -O1 -static -Wall -Wextra -Wpedantic -Werror \
+x86_64-w64-mingw32-g++-posix -std=c++20 -O1 -static -Wall -Wextra -Wpedantic -Werror -DNOMINMAX -DWIN32_LEAN_AND_MEAN \
     -Iplatform -Iplatform/testing -Iui/about \
     platform/win32registry.cpp platform/executablesearch.cpp ui/about/sysinfolauncher.cpp \
     tests/windows/registry_wine_test.cpp \
