@@ -21,19 +21,6 @@ QFont font(const QString &family, double points, bool bold)
     return f;
 }
 
-void setColors(QWidget *widget, std::uint32_t text, std::uint32_t background)
-{
-    QPalette p = widget->palette();
-    const QColor fg = oleColor(text);
-    const QColor bg = oleColor(background);
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        p.setColor(role, fg);
-    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        p.setColor(role, bg);
-    widget->setPalette(p);
-    widget->setAutoFillBackground(true);
-}
-
 void setBackground(QWidget *widget, std::uint32_t background)
 {
     QPalette p = widget->palette();
@@ -42,6 +29,16 @@ void setBackground(QWidget *widget, std::uint32_t background)
         p.setColor(role, bg);
     widget->setPalette(p);
     widget->setAutoFillBackground(true);
+}
+
+void setColors(QWidget *widget, std::uint32_t text, std::uint32_t background)
+{
+    QPalette p = widget->palette();
+    const QColor fg = oleColor(text);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(role, fg);
+    widget->setPalette(p);
+    setBackground(widget, background);
 }
 
 void useDesktopColors(QWidget *widget)
