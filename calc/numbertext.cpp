@@ -13,11 +13,67 @@ namespace {
 
 // Blanks that may surround a number: what a keyboard, a spreadsheet copy or a
 // locale's own grouping puts there.
-constexpr std::array<std::string_view, 5> kBlanks{
-    " ", "\t", "\xC2\xA0" /* no-break space */, "\xE2\x80\xAF" /* narrow no-break space */,
+// A spreadsheet cell copies with its line break, so CR and LF count as well.
+constexpr std::array<std::string_view, 7> kBlanks{
+    " ", "\t", "\r", "\n", "\xC2\xA0" /* no-break space */, "\xE2\x80\xAF" /* narrow no-break space */,
     "\xE2\x80\x87" /* figure space */,
 };
 constexpr std::string_view kMinusSign = "\xE2\x88\x92";
+constexpr std::string_view kRightSingleQuote = "\xE2\x80\x99"; // Swiss grouping, typed as '
+
+// Decodes one UTF-8 sequence at s[i], advancing i; a broken sequence yields
+// U+FFFD and one byte, which then fails to read like any other stray character.
+char32_t decodeAt(std::string_view s, std::size_t &i)
+{
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    const std::size_t length = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
+    if (length == 0 || i + length > s.size()) {
+        ++i;
+        return U'\uFFFD';
+    }
+    char32_t cp = length == 1 ? b0 : b0 & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto b = static_cast<unsigned char>(s[i + k]);
+        if ((b & 0xC0) != 0x80) {
+            ++i;
+            return U'\uFFFD';
+        }
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    i += length;
+    return cp;
+}
+
+void appendUtf8(std::string &out, char32_t cp)
+{
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+// The direction marks that Arabic and Persian notation put before a sign:
+// invisible, and no part of the number.
+bool isDirectionMark(char32_t cp) { return cp == U'\u200E' || cp == U'\u200F' || cp == U'\u061C'; }
+
+bool hasNonAscii(std::string_view s)
+{
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return true;
+    return false;
+}
 
 std::size_t blankAt(std::string_view s)
 {
@@ -106,6 +162,10 @@ NumberText::NumberText(NumberLocale locale) : m_locale(std::move(locale))
     m_groupIsBlank = !m_locale.group.empty() && blankAt(m_locale.group) == m_locale.group.size();
     const char decimal = m_locale.decimal.size() == 1 ? m_locale.decimal.front() : '\0';
     m_plainDecimal = isDigit(decimal) || decimal == '-' || decimal == '+' ? '\0' : decimal;
+    if (!m_locale.zeroDigit.empty()) {
+        std::size_t i = 0;
+        m_zero = decodeAt(m_locale.zeroDigit, i);
+    }
 }
 
 FieldValue NumberText::read(std::string_view text) const
@@ -115,6 +175,24 @@ FieldValue NumberText::read(std::string_view text) const
     if (m_plainDecimal != '\0')
         if (auto plain = readPlain(text, m_plainDecimal))
             return {*plain, ReadError::None};
+    if (!hasNonAscii(text))
+        return readNormalized(text);
+    // The locale's own digits read as ASCII ones, and direction marks drop out.
+    std::string normalized;
+    normalized.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t start = i;
+        const char32_t cp = decodeAt(text, i);
+        if (m_zero != U'0' && cp >= m_zero && cp <= m_zero + 9)
+            normalized.push_back(static_cast<char>('0' + (cp - m_zero)));
+        else if (!isDirectionMark(cp))
+            normalized.append(text.substr(start, i - start));
+    }
+    return readNormalized(normalized);
+}
+
+FieldValue NumberText::readNormalized(std::string_view text) const
+{
     const std::string_view s = trimBlanks(text);
     const FieldValue notANumber{0.0, ReadError::NotANumber};
     if (s.empty())
@@ -155,6 +233,8 @@ FieldValue NumberText::read(std::string_view text) const
             return 0;
         if (rest.starts_with(m_locale.group))
             return m_locale.group.size();
+        if (m_locale.group == kRightSingleQuote && rest.starts_with('\''))
+            return 1;
         return m_groupIsBlank ? blankAt(rest) : 0;
     };
 
@@ -263,6 +343,28 @@ FieldValue NumberText::read(std::string_view text) const
 }
 
 std::string NumberText::display(double value) const
+{
+    if (m_zero != U'0')
+        return nativeDigits(asciiDisplay(value));
+    return asciiDisplay(value);
+}
+
+std::string NumberText::nativeDigits(std::string_view ascii) const
+{
+    std::string out;
+    out.reserve(ascii.size() * 2 + m_locale.minus.size());
+    for (char c : ascii) {
+        if (isDigit(c))
+            appendUtf8(out, m_zero + static_cast<char32_t>(c - '0'));
+        else if (c == '-' && out.empty())
+            out += m_locale.minus;
+        else
+            out.push_back(c);
+    }
+    return out;
+}
+
+std::string NumberText::asciiDisplay(double value) const
 {
     if (value == 0.0)
         return "0"; // negative zero included

@@ -35,7 +35,12 @@ public:
     const NumberLocale &locale() const { return m_locale; }
 
 private:
+    FieldValue readNormalized(std::string_view text) const;
+    std::string asciiDisplay(double value) const;
+    std::string nativeDigits(std::string_view ascii) const;
+
     NumberLocale m_locale;
+    char32_t m_zero = U'0';       // the locale's digit zero, when it is not ASCII
     bool m_groupIsBlank = false; // then any blank that looks like it is accepted too
     char m_plainDecimal = '\0';  // a one-byte decimal separator, for the quick path
 };

@@ -13,6 +13,8 @@ NumberLocale numberLocaleOf(const QLocale &locale)
 
     NumberLocale out;
     out.decimal = grouped.decimalPoint().toStdString();
+    out.zeroDigit = grouped.zeroDigit().toStdString();
+    out.minus = grouped.negativeSign().toStdString();
     out.group.clear();
     // Qt does not publish group sizes, so read them off a formatted number.
     const QString separator = grouped.groupSeparator();

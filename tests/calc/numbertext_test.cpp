@@ -20,6 +20,11 @@ const NumberLocale kUs{".", ",", 3, 3};
 const NumberLocale kGerman{",", ".", 3, 3};
 const NumberLocale kFrench{",", "\xE2\x80\xAF", 3, 3}; // narrow no-break space groups
 const NumberLocale kIndian{".", ",", 3, 2};
+// As Qt describes them: native digits, the Arabic decimal and group marks, and
+// signs that carry a direction mark.
+const NumberLocale kArabic{"\xD9\xAB", "\xD9\xAC", 3, 3, "\xD9\xA0", "\xD8\x9C-"};
+const NumberLocale kPersian{"\xD9\xAB", "\xD9\xAC", 3, 3, "\xDB\xB0", "\xE2\x80\x8E\xE2\x88\x92"};
+const NumberLocale kSwiss{".", "\xE2\x80\x99", 3, 3};
 
 struct ReadCase {
     const char *name;
@@ -95,7 +100,24 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"subnormal", kUs, "5e-324", OK, 5e-324},
         ReadCase{"huge_exponent_text", kUs, "1e99999999999999999999", ReadError::OutOfRange, 0},
         ReadCase{"largest_double", kUs, "1.7976931348623157e308", OK, 1.7976931348623157e308},
-        ReadCase{"zeros", kUs, "000.000", OK, 0}),
+        ReadCase{"zeros", kUs, "000.000", OK, 0},
+        ReadCase{"spreadsheet_cell_line_break", kUs, "10\r\n", OK, 10},
+        ReadCase{"line_feed_before", kUs, "\n12.5", OK, 12.5},
+        ReadCase{"line_break_inside", kUs, "1\n0", NAN_, 0},
+        ReadCase{"arabic_native_digits", kArabic, "\xD9\xA1\xD9\xA2\xD9\xAB\xD9\xA5", OK, 12.5},
+        ReadCase{"arabic_ascii_digits", kArabic, "12\xD9\xAB" "5", OK, 12.5},
+        ReadCase{"arabic_mixed_digits", kArabic, "1\xD9\xA2", OK, 12},
+        ReadCase{"arabic_sign_with_letter_mark", kArabic, "\xD8\x9C-\xD9\xA5", OK, -5},
+        ReadCase{"arabic_grouping", kArabic, "\xD9\xA1\xD9\xAC\xD9\xA2\xD9\xA3\xD9\xA4", OK, 1234},
+        ReadCase{"arabic_point_is_not_decimal", kArabic, "1.5", NAN_, 0},
+        ReadCase{"persian_native_digits", kPersian, "\xDB\xB2\xDB\xB0", OK, 20},
+        ReadCase{"persian_sign", kPersian, "\xE2\x80\x8E\xE2\x88\x92\xDB\xB3", OK, -3},
+        ReadCase{"persian_does_not_take_arabic_digits", kPersian, "\xD9\xA2", NAN_, 0},
+        ReadCase{"us_does_not_take_arabic_digits", kUs, "\xD9\xA2", NAN_, 0},
+        ReadCase{"swiss_typographic_apostrophe", kSwiss, "1\xE2\x80\x99" "234.5", OK, 1234.5},
+        ReadCase{"swiss_typed_apostrophe", kSwiss, "1'234'567", OK, 1234567},
+        ReadCase{"apostrophe_elsewhere", kUs, "1'234", NAN_, 0},
+        ReadCase{"broken_utf8", kUs, "1\xD9", NAN_, 0}),
     [](const auto &row) { return std::string(row.param.name); });
 
 // The library conversion in the C locale is the reference for correct rounding.
@@ -157,7 +179,13 @@ INSTANTIATE_TEST_SUITE_P(
                     DisplayCase{"three_digit_exponent", kUs, 2e-300, "2E-300"},
                     DisplayCase{"decimal_comma", kGerman, 0.3, "0,3"},
                     DisplayCase{"decimal_comma_exponent", kGerman, 1.5e-5, "1,5E-05"},
-                    DisplayCase{"no_grouping_in_french", kFrench, 1234567.5, "1234567,5"}),
+                    DisplayCase{"no_grouping_in_french", kFrench, 1234567.5, "1234567,5"},
+                    DisplayCase{"arabic_digits", kArabic, 59.82, "\xD9\xA5\xD9\xA9\xD9\xAB\xD9\xA8\xD9\xA2"},
+                    DisplayCase{"arabic_negative", kArabic, -5, "\xD8\x9C-\xD9\xA5"},
+                    DisplayCase{"arabic_zero", kArabic, -0.0, "\xD9\xA0"},
+                    DisplayCase{"persian_negative", kPersian, -20, "\xE2\x80\x8E\xE2\x88\x92\xDB\xB2\xDB\xB0"},
+                    DisplayCase{"persian_exponent", kPersian, 1.5e-5, "\xDB\xB1\xD9\xAB\xDB\xB5" "E-\xDB\xB0\xDB\xB5"},
+                    DisplayCase{"swiss_no_grouping", kSwiss, 1234567.5, "1234567.5"}),
     [](const auto &row) { return std::string(row.param.name); });
 
 // Over doubles of every magnitude: the display text is C's %.15G with the
@@ -168,6 +196,7 @@ TEST(DisplaysNumber, MatchesPrintfAndReadsBackAcrossTheRange)
     std::mt19937_64 random(20261208);
     const NumberText plain;
     const NumberText german(kGerman);
+    const NumberText persian(kPersian);
     for (int i = 0; i < 20000; ++i) {
         double value = 0;
         const std::uint64_t bits = random();
@@ -192,6 +221,10 @@ TEST(DisplaysNumber, MatchesPrintfAndReadsBackAcrossTheRange)
             germanText[dot] = ',';
         EXPECT_EQ(german.display(value), germanText);
         EXPECT_EQ(german.read(germanText).value, back.value) << germanText;
+
+        // Native digits and signs read back to the same value.
+        const std::string persianText = persian.display(value);
+        EXPECT_EQ(persian.read(persianText).value, back.value) << persianText;
     }
 }
 
