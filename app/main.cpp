@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "accessibility.h"
 #include "appinfo.h"
 #include "formdesign.h"
 #include "kelvastro.h"
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QString::fromUtf8(kelvastro::AppInfo::appId));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kelvastro.png")));
     kelvastro::form::registerFontSubstitutes();
+    kelvastro::form::installAccessibility();
 
     kelvastro::QtFormsServices services;
     kelvastro::Kelvastro window(services, kelvastro::numberLocaleOf(QLocale::system()));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "accessibility.h"
 #include "formdesign.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
         QApplication app(argc, argv);                                                              \
         QLocale::setDefault(QLocale::c());                                                         \
         kelvastro::form::registerFontSubstitutes();                                                \
+        kelvastro::form::installAccessibility();                                                   \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

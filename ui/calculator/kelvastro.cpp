@@ -9,10 +9,16 @@
 #include "frmsplash.h"
 #include "olecolor.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProxyStyle>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
@@ -89,6 +95,26 @@ constexpr LabelDef kLabels[] = {
     {"Label8", Field::Text9, 360, 6840, 1935, 375, kSansLarge, kButtonText},
 };
 
+// Copied trades read as the window does, row by row.
+constexpr Field kCopyOrder[] = {Field::Text1, Field::Text2, Field::Text8, Field::Text3, Field::Text4,
+                                Field::Text5, Field::Text6, Field::Text7, Field::Text9};
+
+// Room left for the window manager's title bar when the window is sized to the screen.
+constexpr int kTitleBarAllowance = 40;
+
+// Lets the menu bar be worked from the keyboard in every style, as on the desktop it was designed for.
+class MenuBarStyle final : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_MenuBar_AltKeyNavigation)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 // The order of the Tab key, from the controls' tab indexes.
 constexpr Field kTabOrder[] = {Field::Text1, Field::Text2, Field::Text3, Field::Text4,
                                Field::Text5, Field::Text6, Field::Text7, Field::Text8};
@@ -107,19 +133,30 @@ Kelvastro::Kelvastro(FormsServices &services, NumberLocale locale, QWidget *pare
                                                          QString::fromUtf8(AppInfo::maker)));
     setFont(makeFont(kWindowFont));
 
-    auto *canvas = new QWidget(this);
+    auto *canvas = new QWidget;
     canvas->setObjectName(QStringLiteral("canvas"));
-    canvas->setMinimumSize(form::px(kClientWidth), form::px(kClientHeight));
+    canvas->setFixedSize(form::px(kClientWidth), form::px(kClientHeight));
     form::setBackground(canvas, kGrey);
-    setCentralWidget(canvas);
     buildFields(canvas);
+    // On a small or strongly scaled screen the window may be shorter than its
+    // fields; they then scroll, and the focused one is kept in view.
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("scroll"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_scroll->setWidget(canvas);
+    form::setBackground(m_scroll->viewport(), kGrey);
+    setCentralWidget(m_scroll);
     buildMenu();
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("status"));
     m_status->setTextFormat(Qt::PlainText);
-    m_status->setAccessibleName(QStringLiteral("Status"));
+    m_status->setWordWrap(true);
     m_status->setFont(makeFont(kSans));
+    // Room for a message of two lines, so that the window does not jump when one appears.
+    m_status->setMinimumHeight(2 * QFontMetrics(m_status->font()).lineSpacing());
     statusBar()->addWidget(m_status, 1);
     statusBar()->setSizeGripEnabled(true);
 
@@ -127,22 +164,30 @@ Kelvastro::Kelvastro(FormsServices &services, NumberLocale locale, QWidget *pare
     connect(field(Field::Text2), &QLineEdit::textChanged, this, &Kelvastro::Text2_Change);
     connect(field(Field::Text5), &QLineEdit::textChanged, this, &Kelvastro::Text5_Change);
     connect(field(Field::Text8), &QLineEdit::textChanged, this, &Kelvastro::Text8_Change);
-
     connect(m_rateButton, &QPushButton::clicked, this, &Kelvastro::Command2_Click);
-    // The rate button is the window's cancel button; Enter stays with the
-    // fields, where people press it out of habit after typing a number.
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, m_rateButton, &QPushButton::animateClick);
-    connect(qApp, &QApplication::focusChanged, this, &Kelvastro::onFocusChanged);
+    for (Field f : kAllFields)
+        field(f)->installEventFilter(this);
+
+    auto *copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
+    connect(copy, &QShortcut::activated, this, &Kelvastro::copyTrade);
 
     Form_Load();
     field(Field::Text1)->setFocus();
+
+    // As large as designed where the screen allows; smaller screens scroll.
+    const QSize designed(form::px(kClientWidth),
+                         form::px(kClientHeight) + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    QSize available = designed;
+    if (QScreen *s = screen())
+        available = s->availableGeometry().size() - QSize(0, kTitleBarAllowance);
+    resize(designed.boundedTo(available));
 }
 
 Kelvastro::~Kelvastro()
 {
     // Deleting the fields moves the focus; by then this is no longer a Kelvastro.
-    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    for (Field f : kAllFields)
+        field(f)->removeEventFilter(this);
 }
 
 void Kelvastro::buildFields(QWidget *canvas)
@@ -166,6 +211,8 @@ void Kelvastro::buildFields(QWidget *canvas)
         form::setColors(l, def.text, kGrey);
         l->setBuddy(field(def.buddy));
     }
+    // The unit is part of what the field says; the "%" beside it is only seen.
+    field(Field::Text9)->setAccessibleName(qtext(fieldCaption(Field::Text9)) + QStringLiteral(" %"));
     auto *percent = form::label(canvas, "Label9", QStringLiteral("%"), form::twipsRect(5640, 6720, 495, 495));
     percent->setFont(form::font(QStringLiteral("MS Sans Serif"), 24, true));
     form::setColors(percent, kPurple, kGrey);
@@ -206,17 +253,59 @@ void Kelvastro::buildMenu()
     exitItem->setObjectName(QStringLiteral("Exit"));
 
     // The captions carry no access keys, so F10, as on most desktops, opens the menu from the keyboard.
+    // The bar then keeps the keyboard until a command runs or Escape leaves it,
+    // so that Left and Right reach "Exit" and Enter runs it.
+    menuBar()->setStyle(new MenuBarStyle(menuBar()->style()));
     auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(menuKey, &QShortcut::activated, this, [this, about] { menuBar()->setActiveAction(about->menuAction()); });
+    connect(menuKey, &QShortcut::activated, this, &Kelvastro::openMenuFromKeyboard);
 
     connect(aboutItem, &QAction::triggered, this, &Kelvastro::aboutkelvastro_Click);
     connect(helpItem, &QAction::triggered, this, &Kelvastro::help_Click);
     connect(exitItem, &QAction::triggered, this, &Kelvastro::Exit_Click);
 }
 
+void Kelvastro::openMenuFromKeyboard()
+{
+    // The bar's own keyboard mode starts when Alt is pressed and let go alone.
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+    QCoreApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &release);
+    // Then down into the first drop-down, as F10 does elsewhere.
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QCoreApplication::sendEvent(menuBar(), &down);
+}
+
 QString Kelvastro::statusText() const
 {
     return m_status->text();
+}
+
+QString Kelvastro::tradeAsText() const
+{
+    QString out;
+    for (Field f : kCopyOrder) {
+        const QLineEdit *edit = field(f);
+        out += edit->accessibleName() + QLatin1Char('\t') + edit->text() + QLatin1Char('\n');
+    }
+    return out;
+}
+
+void Kelvastro::copyTrade()
+{
+    QGuiApplication::clipboard()->setText(tradeAsText());
+}
+
+void Kelvastro::keyPressEvent(QKeyEvent *event)
+{
+    // The rate button is the window's cancel button. Only a key that no
+    // control took comes here, so an open menu closes on Escape first.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_rateButton->animateClick();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void Kelvastro::Form_Load()
@@ -233,9 +322,16 @@ void Kelvastro::Form_Load()
 void Kelvastro::recalculate(Field changed)
 {
     if (auto failure = m_recalculator.recalculate(m_sheet, changed))
-        m_status->setText(qtext(describe(*failure)));
+        announce(qtext(describe(*failure)));
     else if (!m_status->text().isEmpty())
         m_status->clear();
+}
+
+// The status line is where the window says what happened: seen there, read
+// there by a screen reader's status-bar command.
+void Kelvastro::announce(const QString &text)
+{
+    m_status->setText(text);
 }
 
 void Kelvastro::Text1_Change() { recalculate(Field::Text1); }
@@ -251,32 +347,88 @@ void Kelvastro::Command2_Click()
     form::setBackground(rate, kWindowBackground);
     if (m_rateButton->text() != kOpenCaption) {
         m_rateButton->setText(kOpenCaption);
+        describeRate(true);
         return;
     }
     rate->setReadOnly(true);
     form::setBackground(rate, kInactiveCaptionText);
     m_rateButton->setText(QStringLiteral("Change brokerage %"));
+    describeRate(false);
+}
+
+// The caption "OK" tells a sighted user that the rate is open; a screen
+// reader is told in words, wherever the focus is when the rate changes.
+void Kelvastro::describeRate(bool open)
+{
+    const QString state = open ? QStringLiteral("Brokerage rate open for editing")
+                               : QStringLiteral("Brokerage rate locked");
+    m_rateButton->setAccessibleDescription(state);
+    field(Field::Text8)->setAccessibleDescription(state);
+    announce(state);
+}
+
+bool Kelvastro::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::FocusOut:
+        // A field that takes the focus back never sees it leave.
+        if (fieldLeft(watched, static_cast<QFocusEvent *>(event)->reason()))
+            return true;
+        break;
+    case QEvent::FocusIn:
+        // Nor does a field that sends it on see it arrive.
+        if (fieldEntered(watched, static_cast<QFocusEvent *>(event)->reason()))
+            return true;
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        // A click into a forwarding field selects nothing in it; the focus goes on regardless.
+        if ((watched == field(Field::Text3) || watched == field(Field::Text7))
+            && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            return true;
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // Only a move of the focus to another control of this window counts as
 // leaving a field: a message box, a menu, another window or another program
 // taking the focus does not.
-void Kelvastro::onFocusChanged(QWidget *old, QWidget *now)
+bool Kelvastro::fieldLeft(QObject *left, Qt::FocusReason reason)
 {
-    if (m_checking || !old || !now || now->window() != this)
-        return;
-    if (old == field(Field::Text1))
+    if (m_checking || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason
+        || reason == Qt::MenuBarFocusReason)
+        return false;
+    const QWidget *now = QApplication::focusWidget();
+    if (!now || now->window() != this)
+        return false;
+    if (left == field(Field::Text1))
         Text1_LostFocus();
-    else if (old == field(Field::Text2))
+    else if (left == field(Field::Text2))
         Text2_LostFocus();
-    else if (old == field(Field::Text5))
+    else if (left == field(Field::Text5))
         Text5_LostFocus();
+    return m_checking;
+}
+
+bool Kelvastro::fieldEntered(QObject *entered, Qt::FocusReason reason)
+{
     if (m_checking)
-        return; // the zero field keeps the focus; nothing is forwarded past it
-    if (now == field(Field::Text3))
-        Text3_GotFocus();
-    else if (now == field(Field::Text7))
-        Text7_GotFocus();
+        return false; // the zero field keeps the focus; nothing is forwarded past it
+    const bool backwards = reason == Qt::BacktabFocusReason;
+    if (entered == field(Field::Text3)) {
+        Text3_GotFocus(backwards);
+        return true;
+    }
+    if (entered == field(Field::Text7)) {
+        Text7_GotFocus(backwards);
+        return true;
+    }
+    if (auto *w = qobject_cast<QWidget *>(entered))
+        m_scroll->ensureWidgetVisible(w, 0, 0);
+    return false;
 }
 
 void Kelvastro::Text1_LostFocus() { zeroCheck(Field::Text1, "Buying Price should not be zero"); }
@@ -294,14 +446,31 @@ void Kelvastro::zeroCheck(Field f, const char *message)
     m_leaving = f;
     field(f)->setFocus();
     QTimer::singleShot(0, this, [this, text = std::string(message)] {
+        // A press on the button that took the focus away is over: the box
+        // takes the release, so the button would stay drawn pressed.
+        m_rateButton->setDown(false);
         m_services.showMessage(text);
         field(m_leaving)->setFocus();
         m_checking = false;
     });
 }
 
-void Kelvastro::Text3_GotFocus() { field(Field::Text5)->setFocus(); }
-void Kelvastro::Text7_GotFocus() { field(Field::Text9)->setFocus(); }
+// Shift+Tab goes on backwards, or it would be sent forward again for ever.
+void Kelvastro::Text3_GotFocus(bool backwards)
+{
+    if (backwards)
+        field(Field::Text2)->setFocus(Qt::BacktabFocusReason);
+    else
+        field(Field::Text5)->setFocus(Qt::TabFocusReason);
+}
+
+void Kelvastro::Text7_GotFocus(bool backwards)
+{
+    if (backwards)
+        field(Field::Text6)->setFocus(Qt::BacktabFocusReason);
+    else
+        field(Field::Text9)->setFocus(Qt::TabFocusReason);
+}
 
 void Kelvastro::aboutkelvastro_Click()
 {

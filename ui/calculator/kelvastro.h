@@ -21,6 +21,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 
 namespace kelvastro {
 
@@ -38,12 +39,24 @@ public:
     QLineEdit *field(Field f) const { return m_sheet.edit(f); }
     QString statusText() const;
 
+    // The whole trade as tab-separated lines, caption then text, for a spreadsheet.
+    QString tradeAsText() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void buildFields(QWidget *canvas);
     void buildMenu();
+    void openMenuFromKeyboard();
+    void copyTrade();
     void recalculate(Field changed);
-    void onFocusChanged(QWidget *old, QWidget *now);
+    bool fieldLeft(QObject *left, Qt::FocusReason reason);
+    bool fieldEntered(QObject *entered, Qt::FocusReason reason);
+    void announce(const QString &text);
     void zeroCheck(Field f, const char *message);
+    void describeRate(bool open);
 
     void Form_Load();
     void Text1_Change();
@@ -54,8 +67,8 @@ private:
     void Text1_LostFocus();
     void Text2_LostFocus();
     void Text5_LostFocus();
-    void Text3_GotFocus();
-    void Text7_GotFocus();
+    void Text3_GotFocus(bool backwards);
+    void Text7_GotFocus(bool backwards);
     void aboutkelvastro_Click();
     void help_Click();
     void Exit_Click();
@@ -66,6 +79,7 @@ private:
     WidgetSheet m_sheet;
     QPushButton *m_rateButton = nullptr;
     QLabel *m_status = nullptr;
+    QScrollArea *m_scroll = nullptr;
     Field m_leaving = Field::Text1; // the field whose zero check is under way
     bool m_checking = false;        // no other check or forwarding while one is under way
     frmAbout *m_about = nullptr;

@@ -51,6 +51,8 @@ frmSplash::frmSplash(QWidget *parent)
     setFont(form::font(QStringLiteral("MS Sans Serif"), 8.25));
     form::setBackground(this, kDarkRed);
     setFocusPolicy(Qt::StrongFocus);
+    // No title to read out, so the window is named for assistive technology.
+    setAccessibleName(QStringLiteral("Tips"));
 
     m_frame = new ClickableFrame(this);
     m_frame->setObjectName(QStringLiteral("Frame1"));
@@ -90,12 +92,26 @@ void frmSplash::showEvent(QShowEvent *event)
 // Key preview: nothing here takes the focus, so every key comes to the window.
 void frmSplash::keyPressEvent(QKeyEvent *event)
 {
-    const bool typesCharacter = !event->text().isEmpty() || event->key() == Qt::Key_Escape
-                                || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter
-                                || event->key() == Qt::Key_Backspace;
     event->accept();
-    if (typesCharacter)
+    if (typesCharacter(event->key(), event->text()))
         Form_KeyPress();
+}
+
+// Letters, digits, blank, Enter, Escape and Backspace close the window; Delete
+// carries the character DEL on X11 but types none, and closes nothing.
+bool frmSplash::typesCharacter(int key, const QString &text)
+{
+    switch (key) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Backspace:
+        return true;
+    case Qt::Key_Delete:
+        return false;
+    default:
+        return !text.isEmpty() && text.front().isPrint();
+    }
 }
 
 void frmSplash::Form_KeyPress() { accept(); }

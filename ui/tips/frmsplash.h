@@ -14,6 +14,9 @@ class frmSplash : public QDialog {
 public:
     explicit frmSplash(QWidget *parent = nullptr);
 
+    // Whether a key press types a character, the keys that close the window.
+    static bool typesCharacter(int key, const QString &text);
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
