@@ -2,6 +2,7 @@
 #include "frmabout.h"
 
 #include "appinfo.h"
+#include "focusring.h"
 #include "formdesign.h"
 #include "olecolor.h"
 #include "sysinfolauncher.h"
@@ -82,6 +83,8 @@ frmAbout::frmAbout(FormsServices &services, QWidget *parent)
     }
     m_title = findChild<QLabel *>(QStringLiteral("lblTitle"));
     m_version = findChild<QLabel *>(QStringLiteral("lblVersion"));
+
+    new FocusRing(this);
 
     connect(m_ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(m_sysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);

@@ -2,6 +2,7 @@
 #include "kelvastro.h"
 
 #include "appinfo.h"
+#include "focusring.h"
 #include "formbutton.h"
 #include "formdesign.h"
 #include "formsservices.h"
@@ -170,6 +171,8 @@ Kelvastro::Kelvastro(FormsServices &services, NumberLocale locale, QWidget *pare
 
     auto *copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
     connect(copy, &QShortcut::activated, this, &Kelvastro::copyTrade);
+
+    new FocusRing(this);
 
     Form_Load();
     field(Field::Text1)->setFocus();

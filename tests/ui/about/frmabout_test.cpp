@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakeformsservices.h"
+#include "focuscontrast.h"
 #include "frmabout.h"
 #include "kelvastro.h"
 #include "labelfit.h"
@@ -42,6 +43,22 @@ class FrmAboutTest : public QObject {
     }
 
 private slots:
+    void focusShowsAtThreeToOne_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("cmdOK") << "cmdOK";
+        QTest::newRow("cmdSysInfo") << "cmdSysInfo";
+    }
+    void focusShowsAtThreeToOne()
+    {
+        QFETCH(QString, name);
+        open();
+        QPushButton *b = button(qPrintable(name));
+        const int perimeter = 2 * (b->width() + b->height());
+        const int changed = focusPixels(b);
+        QVERIFY2(changed >= perimeter, qPrintable(QStringLiteral("%1 of %2").arg(changed).arg(perimeter)));
+    }
+
     void cleanup()
     {
         about.reset();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakeformsservices.h"
+#include "focuscontrast.h"
 #include "kelvastro.h"
 #include "labelfit.h"
 #include "uitestmain.h"
@@ -218,6 +219,23 @@ private slots:
         QVERIFY(window->menuBar()->hasFocus());
         QTest::keyClick(window->menuBar(), Qt::Key_Return);
         QCOMPARE(services->endRequests, 1);
+    }
+
+    // A ring of 3:1 around the control at least, in every field and on the button.
+    void focusShowsAtThreeToOne_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name : {"Text1", "Text2", "Text4", "Text5", "Text6", "Text8", "Command2", "Text9"})
+            QTest::newRow(name) << name;
+    }
+    void focusShowsAtThreeToOne()
+    {
+        QFETCH(QString, name);
+        open();
+        auto *control = window->findChild<QWidget *>(name);
+        const int perimeter = 2 * (control->width() + control->height());
+        const int changed = focusPixels(control);
+        QVERIFY2(changed >= perimeter, qPrintable(QStringLiteral("%1 of %2").arg(changed).arg(perimeter)));
     }
 
     void exitEndsTheProgram()

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the program and runs the acceptance tests against the real binary:
+# an X server, a window manager (without one, modal boxes get no keyboard
+# focus), a session bus and the accessibility bus, all started here.
+# Usage: scripts/acceptance.sh [unittest test names]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/packages.sh
+ensure_packages "${kelvastro_build_packages[@]}" xvfb xauth xdotool xclip openbox dbus at-spi2-core \
+    python3-pyatspi gir1.2-atspi-2.0
+
+build=${BUILD_DIR:-build-acceptance}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DKELVASTRO_WERROR=ON
+cmake --build "$build"
+
+if [ -z "${KELVASTRO_IN_SESSION:-}" ]; then
+    display=:$((90 + RANDOM % 100))
+    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    trap 'kill $xvfb 2>/dev/null || true' EXIT
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
+    DISPLAY=$display KELVASTRO_IN_SESSION=1 dbus-run-session -- "$0" "$@"
+    exit $?
+fi
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+openbox >/dev/null 2>&1 &
+trap 'kill $(jobs -p) 2>/dev/null || true' EXIT
+sleep 1
+/usr/bin/python3 tests/acceptance/calculator_acceptance.py "$build/app/kelvastro" "$@"

@@ -1,0 +1,340 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""What a person and a screen reader get from the real program.
+
+Runs the built binary under the X server, window manager and accessibility bus
+that scripts/acceptance.sh starts, types with xdotool as a person would, and
+reads the window back through AT-SPI as a screen reader does.
+Usage: calculator_acceptance.py PROGRAM [unittest arguments]
+"""
+
+import os
+import subprocess
+import sys
+import time
+import unittest
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib  # noqa: E402
+
+import pyatspi  # noqa: E402
+
+PROGRAM = None
+# A text query must answer well within what a person waits for a keystroke's echo.
+QUERY_BOUND_S = 0.25
+
+
+def pump(seconds=0.0):
+    """Lets accessibility events arrive, for at least `seconds`."""
+    end = time.monotonic() + seconds
+    context = GLib.MainContext.default()
+    while True:
+        while context.iteration(False):
+            pass
+        if time.monotonic() >= end:
+            return
+        time.sleep(0.02)
+
+
+def wait_for(what, timeout=10.0):
+    end = time.monotonic() + timeout
+    while True:
+        value = what()
+        if value:
+            return value
+        if time.monotonic() > end:
+            raise AssertionError("timed out waiting for %s" % getattr(what, "__name__", "a condition"))
+        pump(0.05)
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *args], check=True)
+
+
+def keys(*names):
+    xdotool("key", "--delay", "60", *names)
+    pump(0.3)
+
+
+def type_text(text):
+    xdotool("type", "--delay", "60", text)
+    pump(0.3)
+
+
+def descendants(node, depth=0):
+    for child in node:
+        if child is None:
+            continue
+        yield child
+        if depth < 8:
+            yield from descendants(child, depth + 1)
+
+
+def text_of(node):
+    t = node.queryText()
+    return t.getText(0, -1)
+
+
+class Program:
+    """The real program, and its window as the accessibility bus shows it."""
+
+    def __init__(self, locale=None):
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        if locale:
+            env.update(LANG=locale + ".UTF-8", LC_ALL=locale + ".UTF-8", LANGUAGE="")
+        self.proc = subprocess.Popen([PROGRAM], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.app = wait_for(self._find_app, 20)
+        self.frame = wait_for(lambda: next((c for c in self.app if c and c.getRole() == pyatspi.ROLE_FRAME), None))
+        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(self.proc.pid)],
+                       check=True, stdout=subprocess.DEVNULL, timeout=20)
+        wait_for(lambda: self.focused_name() == "Buying Price")
+
+    def _find_app(self):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            try:
+                if app is not None and app.get_process_id() == self.proc.pid:
+                    return app
+            except GLib.Error:
+                pass
+        return None
+
+    def close(self):
+        if self.proc.poll() is None:
+            self.proc.terminate()
+            try:
+                self.proc.wait(5)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait()
+        pump(0.2)
+
+    def control(self, name, role=pyatspi.ROLE_TEXT):
+        for node in descendants(self.frame):
+            if node.getRole() == role and node.name == name:
+                return node
+        raise AssertionError("no control of role %s named %r" % (role, name))
+
+    def field_text(self, name):
+        return text_of(self.control(name))
+
+    def focused_name(self):
+        for node in descendants(self.frame):
+            if node.getState().contains(pyatspi.STATE_FOCUSED):
+                return node.name
+        return None
+
+    def click(self, name, role=pyatspi.ROLE_TEXT):
+        box = self.control(name, role).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        xdotool("mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2), "click", "1")
+        pump(0.3)
+
+    def status_label(self):
+        for node in descendants(self.frame):
+            if node.getRole() == pyatspi.ROLE_STATUS_BAR:
+                return next(c for c in node if c.getRole() == pyatspi.ROLE_LABEL)
+        raise AssertionError("no status bar")
+
+
+class FocusRecorder:
+    """Every focus report on the bus, in order, as Orca receives them."""
+
+    def __init__(self):
+        self.events = []
+        pyatspi.Registry.registerEventListener(self._on_event, "object:state-changed:focused")
+
+    def _on_event(self, event):
+        if event.detail1:
+            self.events.append(event.source.name)
+
+    def stop(self):
+        pyatspi.Registry.deregisterEventListener(self._on_event, "object:state-changed:focused")
+
+
+class CalculatorTest(unittest.TestCase):
+    locale = None
+
+    def setUp(self):
+        self.program = Program(self.locale)
+
+    def tearDown(self):
+        self.program.close()
+
+    def test_long_result_shows_its_first_character(self):
+        type_text("3")
+        keys("Tab")
+        type_text("7")
+        self.program.click("Selling Price")
+        type_text("2")
+        change = self.program.control("Change in Price %")
+        self.assertEqual(text_of(change), "-33.3333333333333")
+        field_box = change.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        sign = change.queryText().getCharacterExtents(0, pyatspi.DESKTOP_COORDS)
+        self.assertGreaterEqual(sign[0], field_box.x, "the sign is scrolled out of view to the left")
+        self.assertLessEqual(sign[0] + sign[2], field_box.x + field_box.width)
+
+    def test_forwarded_focus_is_the_last_one_reported(self):
+        type_text("10")
+        keys("Tab")
+        type_text("5")
+        recorder = FocusRecorder()
+        try:
+            keys("Tab")  # towards Total buying Price, which sends it on to Selling Price
+            pump(0.5)
+            self.assertEqual(self.program.focused_name(), "Selling Price")
+            self.assertEqual(recorder.events[-1], "Selling Price", recorder.events)
+            self.assertNotIn("Total buying Price including Brokerage", recorder.events)
+            keys("Tab", "Tab")  # past Total Selling Amount to Profit / Loss, sent on to Change in Price
+            pump(0.5)
+            self.assertEqual(self.program.focused_name(), "Change in Price %")
+            self.assertEqual(recorder.events[-1], "Change in Price %", recorder.events)
+        finally:
+            recorder.stop()
+
+    def test_shift_tab_reaches_every_field_backwards(self):
+        seen = []
+        for _ in range(9):
+            keys("shift+Tab")
+            seen.append(self.program.focused_name())
+        self.assertEqual(seen, ["Change in Price %", "Change Brokerage %", "Brokerage %",
+                                "Total Selling Amount Including Brokerage", "Selling Price", "Req.Bank Balace",
+                                "Quantity", "Buying Price", "Change in Price %"])
+
+    def test_clicks_and_tab_still_forward(self):
+        self.program.click("Total buying Price including Brokerage")
+        self.assertEqual(self.program.focused_name(), "Selling Price")
+        self.program.click("Profit / Loss")
+        self.assertEqual(self.program.focused_name(), "Change in Price %")
+
+    def test_failure_is_readable_in_the_status_line(self):
+        type_text("10")
+        keys("Tab")
+        type_text("abc")
+        status = self.program.status_label()
+        message = "Cannot work out Total buying Price including Brokerage: Quantity is not a number."
+        self.assertEqual(status.name, message)
+        box = status.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        frame = self.program.frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        self.assertLessEqual(box.x + box.width, frame.x + frame.width, "the message runs past the window")
+
+    def test_every_text_query_answers_at_once(self):
+        type_text("10")
+        keys("Tab")
+        type_text("5")
+        self.program.click("Selling Price")
+        type_text("12")
+        boundaries = [pyatspi.TEXT_BOUNDARY_CHAR, pyatspi.TEXT_BOUNDARY_WORD_START, pyatspi.TEXT_BOUNDARY_WORD_END,
+                      pyatspi.TEXT_BOUNDARY_SENTENCE_START, pyatspi.TEXT_BOUNDARY_SENTENCE_END,
+                      pyatspi.TEXT_BOUNDARY_LINE_START, pyatspi.TEXT_BOUNDARY_LINE_END]
+        slowest = 0.0
+        for name, expected in [("Total buying Price including Brokerage", "50.15"),
+                               ("Total Selling Amount Including Brokerage", "59.82"),
+                               ("Change in Price %", "20"), ("Quantity", "5")]:
+            text = self.program.control(name).queryText()
+            self.assertEqual(text.getText(0, -1), expected)
+            n = len(expected)
+            for offset in range(n + 1):
+                for boundary in boundaries:
+                    for query in (text.getTextAtOffset, text.getTextBeforeOffset, text.getTextAfterOffset):
+                        start = time.monotonic()
+                        query(offset, boundary)
+                        slowest = max(slowest, time.monotonic() - start)
+                start = time.monotonic()
+                run = text.getAttributeRun(offset, False)
+                text.getCharacterExtents(min(offset, n - 1), pyatspi.DESKTOP_COORDS)
+                slowest = max(slowest, time.monotonic() - start)
+                # One run over the whole value: the screen reader then speaks it whole.
+                self.assertEqual((run[1], run[2]), (0, n), "attribute run at %d of %r" % (offset, expected))
+            # The word at the end is the value itself, not a hang.
+            self.assertEqual(text.getTextAtOffset(n, pyatspi.TEXT_BOUNDARY_WORD_START)[0], expected)
+            self.assertEqual(text.getTextAtOffset(n, pyatspi.TEXT_BOUNDARY_LINE_START)[0], expected)
+        self.assertLess(slowest, QUERY_BOUND_S, "slowest text query took %.3f s" % slowest)
+
+    def test_menu_reaches_exit_from_the_keyboard(self):
+        keys("F10")
+        keys("Right")
+        keys("Return")
+        self.assertIsNotNone(wait_for(lambda: self.program.proc.poll() is not None, 5))
+
+    def test_escape_closes_the_menu_before_it_toggles_the_rate(self):
+        keys("F10")
+        keys("Escape")
+        keys("Escape")
+        self.assertEqual(self.program.focused_name(), "Buying Price")
+        self.program.control("Change Brokerage %", pyatspi.ROLE_PUSH_BUTTON)
+        rate = self.program.control("Brokerage %")
+        self.assertFalse(rate.getState().contains(pyatspi.STATE_EDITABLE))
+        keys("Escape")  # with the menu closed, Escape presses the rate button
+        pump(0.3)
+        self.program.control("OK", pyatspi.ROLE_PUSH_BUTTON)
+        self.assertTrue(rate.getState().contains(pyatspi.STATE_EDITABLE))
+
+    def test_pasted_spreadsheet_cell_is_read(self):
+        clip = subprocess.Popen(["xclip", "-selection", "clipboard", "-loops", "1"], stdin=subprocess.PIPE)
+        clip.stdin.write(b"10\r\n")
+        clip.stdin.close()
+        pump(0.3)
+        keys("ctrl+v")
+        clip.wait(5)
+        keys("Tab")
+        type_text("5")
+        self.assertEqual(self.program.field_text("Total buying Price including Brokerage"), "50.15")
+
+    def test_copy_puts_the_whole_trade_on_the_clipboard(self):
+        type_text("10")
+        keys("Tab")
+        type_text("5")
+        keys("ctrl+shift+c")
+        copied = subprocess.run(["xclip", "-selection", "clipboard", "-o"], capture_output=True, timeout=5,
+                                check=True).stdout.decode()
+        lines = copied.splitlines()
+        self.assertIn("Buying Price\t10", lines)
+        self.assertIn("Total buying Price including Brokerage\t50.15", lines)
+        self.assertIn("Profit / Loss\t", lines)
+
+
+class NotationTest(unittest.TestCase):
+    def run_trade(self, locale, buying, quantity, selling):
+        program = Program(locale)
+        try:
+            type_text(buying)
+            keys("Tab")
+            type_text(quantity)
+            program.click("Selling Price")
+            type_text(selling)
+            return {name: program.field_text(name)
+                    for name in ("Total buying Price including Brokerage", "Brokerage %",
+                                 "Total Selling Amount Including Brokerage", "Change in Price %")}
+        finally:
+            program.close()
+
+    def test_arabic_digits(self):
+        fields = self.run_trade("ar_EG", "١٠", "٥", "١٢")
+        self.assertEqual(fields["Brokerage %"], "٠٫٣")
+        self.assertEqual(fields["Total buying Price including Brokerage"], "٥٠٫١٥")
+        self.assertEqual(fields["Total Selling Amount Including Brokerage"], "٥٩٫٨٢")
+
+    def test_persian_digits(self):
+        fields = self.run_trade("fa_IR", "۱۰", "۵", "۱۲")
+        self.assertEqual(fields["Total buying Price including Brokerage"], "۵۰٫۱۵")
+        self.assertEqual(fields["Change in Price %"], "۲۰")
+
+    def test_swiss_apostrophe_grouping(self):
+        fields = self.run_trade("de_CH", "1'000", "5", "1'200")
+        self.assertEqual(fields["Total buying Price including Brokerage"], "5015")
+        self.assertEqual(fields["Total Selling Amount Including Brokerage"], "5982")
+
+
+if __name__ == "__main__":
+    PROGRAM = os.path.abspath(sys.argv.pop(1))
+    Atspi.set_timeout(2000, 20000)
+    runner = unittest.TextTestRunner(verbosity=2)
+    loader = unittest.defaultTestLoader
+    module = sys.modules[__name__]
+    suite = loader.loadTestsFromNames(sys.argv[1:], module) if len(sys.argv) > 1 else loader.loadTestsFromModule(module)
+    result = runner.run(suite)
+    failed = len(result.failures) + len(result.errors)
+    print("%d passed, %d failed" % (result.testsRun - failed, failed))
+    sys.exit(0 if result.wasSuccessful() else 1)
