@@ -429,8 +429,11 @@ bool Kelvastro::fieldEntered(QObject *entered, Qt::FocusReason reason)
         Text7_GotFocus(backwards);
         return true;
     }
-    if (auto *w = qobject_cast<QWidget *>(entered))
-        m_scroll->ensureWidgetVisible(w, 0, 0);
+    // The whole field comes into view, not only its caret.
+    if (auto *w = qobject_cast<QWidget *>(entered)) {
+        const QPoint centre = w->mapTo(m_scroll->widget(), w->rect().center());
+        m_scroll->ensureVisible(centre.x(), centre.y(), w->width() / 2 + 1, w->height() / 2 + 1);
+    }
     return false;
 }
 

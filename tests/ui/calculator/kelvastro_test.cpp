@@ -5,6 +5,7 @@
 #include "labelfit.h"
 #include "uitestmain.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -132,6 +134,76 @@ private slots:
         type(Field::Text2, QStringLiteral("5"));
         QCOMPARE(text(Field::Text3), QStringLiteral("50.15"));
         QCOMPARE(text(Field::Text9), QStringLiteral("20"));
+    }
+
+    // Wrapped, not cut at the window's edge, and named by the message itself.
+    void longFailureShowsWholeInTheStatusLine()
+    {
+        open();
+        type(Field::Text2, QStringLiteral("5"));
+        type(Field::Text5, QStringLiteral("12"));
+        auto *status = window->findChild<QLabel *>(QStringLiteral("status"));
+        QVERIFY(status->text().size() > 60);
+        QApplication::processEvents();
+        QVERIFY(status->height() >= status->heightForWidth(status->width()));
+        QVERIFY(QRect(QPoint(0, 0), window->size()).contains(QRect(status->mapTo(window.get(), QPoint(0, 0)),
+                                                                   status->size())));
+        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(status);
+        QCOMPARE(reader->text(QAccessible::Name), status->text());
+    }
+
+    // A written result shows from its sign; the field being typed in keeps its caret.
+    void resultsShowFromTheirFirstCharacter()
+    {
+        open();
+        type(Field::Text1, QStringLiteral("3"));
+        type(Field::Text2, QStringLiteral("7"));
+        type(Field::Text5, QStringLiteral("2"));
+        QCOMPARE(text(Field::Text9), QStringLiteral("-33.3333333333333"));
+        for (Field f : {Field::Text3, Field::Text4, Field::Text6, Field::Text7, Field::Text9})
+            QCOMPARE(field(f)->cursorPosition(), 0);
+        QCOMPARE(field(Field::Text5)->cursorPosition(), 1);
+    }
+
+    void copiesTheWholeTradeForASpreadsheet()
+    {
+        open();
+        type(Field::Text1, QStringLiteral("10"));
+        type(Field::Text2, QStringLiteral("5"));
+        type(Field::Text5, QStringLiteral("12"));
+        QTest::keyClick(field(Field::Text5), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("Buying Price\t10\n"
+                                "Quantity\t5\n"
+                                "Brokerage %\t0.3\n"
+                                "Total buying Price including Brokerage\t50.15\n"
+                                "Req.Bank Balace\t8.35833333333333\n"
+                                "Selling Price\t12\n"
+                                "Total Selling Amount Including Brokerage\t59.82\n"
+                                "Profit / Loss\t9.67\n"
+                                "Change in Price %\t20\n"));
+        QCOMPARE(text(Field::Text5), QStringLiteral("12"));
+    }
+
+    // On a short screen the fields scroll, and Tab brings each into view.
+    void everyFieldIsReachableInAShortWindow()
+    {
+        open();
+        window->resize(form::px(6720), 260);
+        QApplication::processEvents();
+        QVERIFY(window->height() <= 260);
+        auto *scroll = window->findChild<QScrollArea *>();
+        QWidget *viewport = scroll->viewport();
+        QStringList visited;
+        for (int i = 0; i < 9; ++i) {
+            QWidget *focus = QApplication::focusWidget();
+            visited << focus->objectName();
+            const QRect inViewport(focus->mapTo(viewport, QPoint(0, 0)), focus->size());
+            QVERIFY2(viewport->rect().contains(inViewport), qPrintable(focus->objectName()));
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        QCOMPARE(visited, QStringList({"Text1", "Text2", "Text5", "Text6", "Text9", "Text1", "Text2", "Text5",
+                                       "Text6"}));
     }
 
     void failureShowsInStatusLineAndClears()

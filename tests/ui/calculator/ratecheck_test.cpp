@@ -216,16 +216,35 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), field(Field::Text1));
     }
 
+    // The press that took the focus from a zero field is over once its message
+    // is up: the box takes the release, so the button must not stay drawn down.
+    void rateButtonIsNotLeftPressedByAZeroCheck()
+    {
+        open();
+        fill(Field::Text1, QStringLiteral("0"));
+        QTest::mousePress(rateButton(), Qt::LeftButton);
+        settle();
+        QCOMPARE(services->messages.size(), size_t(1));
+        QVERIFY(!rateButton()->isDown());
+        QCOMPARE(QApplication::focusWidget(), field(Field::Text1));
+        QTest::mouseRelease(rateButton(), Qt::LeftButton);
+        QCOMPARE(rateButton()->text(), QStringLiteral("Change Brokerage %"));
+    }
+
     void focusIsForwardedPastTwoResultFields_data()
     {
         QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("clicked"); // empty: press Tab instead
+        QTest::addColumn<QString>("clicked"); // "Tab" or "Backtab": press that key instead
         QTest::addColumn<QString>("landsIn");
         QTest::newRow("click_total_buying") << "Text1" << "Text3" << "Text5";
         QTest::newRow("click_profit") << "Text1" << "Text7" << "Text9";
-        QTest::newRow("tab_from_quantity") << "Text2" << "" << "Text5";
-        QTest::newRow("tab_from_total_selling") << "Text6" << "" << "Text9";
-        QTest::newRow("tab_from_balance") << "Text4" << "" << "Text5";
+        QTest::newRow("tab_from_quantity") << "Text2" << "Tab" << "Text5";
+        QTest::newRow("tab_from_total_selling") << "Text6" << "Tab" << "Text9";
+        QTest::newRow("tab_from_balance") << "Text4" << "Tab" << "Text5";
+        // Backwards the focus goes on backwards, or Shift+Tab would be sent forward again.
+        QTest::newRow("shift_tab_from_selling") << "Text5" << "Backtab" << "Text4";
+        QTest::newRow("shift_tab_from_balance") << "Text4" << "Backtab" << "Text2";
+        QTest::newRow("shift_tab_from_rate") << "Text8" << "Backtab" << "Text6";
     }
     void focusIsForwardedPastTwoResultFields()
     {
@@ -235,8 +254,10 @@ private slots:
         open();
         auto *start = window->findChild<QLineEdit *>(from);
         start->setFocus();
-        if (clicked.isEmpty())
+        if (clicked == QStringLiteral("Tab"))
             QTest::keyClick(start, Qt::Key_Tab);
+        else if (clicked == QStringLiteral("Backtab"))
+            QTest::keyClick(start, Qt::Key_Backtab, Qt::ShiftModifier);
         else
             QTest::mouseClick(window->findChild<QLineEdit *>(clicked), Qt::LeftButton);
         settle();
