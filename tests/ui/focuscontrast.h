@@ -27,6 +27,9 @@ inline double contrastRatio(QColor a, QColor b)
 inline int focusPixels(QWidget *control)
 {
     QWidget *window = control->window();
+    // Once first, so that a window that scrolls brings the control into view.
+    control->setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
     const QRect area = QRect(control->mapTo(window, QPoint(0, 0)), control->size()).adjusted(-3, -3, 3, 3);
     auto grab = [&] {
         QApplication::processEvents();

@@ -157,7 +157,7 @@ Kelvastro::Kelvastro(FormsServices &services, NumberLocale locale, QWidget *pare
     m_status->setWordWrap(true);
     m_status->setFont(makeFont(kSans));
     // Room for a message of two lines, so that the window does not jump when one appears.
-    m_status->setMinimumHeight(2 * QFontMetrics(m_status->font()).lineSpacing());
+    fitStatus();
     statusBar()->addWidget(m_status, 1);
     statusBar()->setSizeGripEnabled(true);
 
@@ -335,6 +335,21 @@ void Kelvastro::recalculate(Field changed)
 void Kelvastro::announce(const QString &text)
 {
     m_status->setText(text);
+    fitStatus();
+}
+
+// The status bar does not grow with a wrapped label by itself; a narrow
+// window may need a third line.
+void Kelvastro::fitStatus()
+{
+    const int lines = 2 * QFontMetrics(m_status->font()).lineSpacing();
+    m_status->setMinimumHeight(std::max(lines, m_status->heightForWidth(m_status->width())));
+}
+
+void Kelvastro::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    fitStatus();
 }
 
 void Kelvastro::Text1_Change() { recalculate(Field::Text1); }

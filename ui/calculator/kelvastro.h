@@ -45,6 +45,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildFields(QWidget *canvas);
@@ -55,6 +56,7 @@ private:
     bool fieldLeft(QObject *left, Qt::FocusReason reason);
     bool fieldEntered(QObject *entered, Qt::FocusReason reason);
     void announce(const QString &text);
+    void fitStatus();
     void zeroCheck(Field f, const char *message);
     void describeRate(bool open);
 
