@@ -177,13 +177,6 @@ Kelvastro::Kelvastro(FormsServices &services, NumberLocale locale, QWidget *pare
     Form_Load();
     field(Field::Text1)->setFocus();
 
-    // As large as designed where the screen allows; smaller screens scroll.
-    const QSize designed(form::px(kClientWidth),
-                         form::px(kClientHeight) + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
-    QSize available = designed;
-    if (QScreen *s = screen())
-        available = s->availableGeometry().size() - QSize(0, kTitleBarAllowance);
-    resize(designed.boundedTo(available));
 }
 
 Kelvastro::~Kelvastro()
@@ -342,8 +335,29 @@ void Kelvastro::announce(const QString &text)
 // window may need a third line.
 void Kelvastro::fitStatus()
 {
-    const int lines = 2 * QFontMetrics(m_status->font()).lineSpacing();
-    m_status->setMinimumHeight(std::max(lines, m_status->heightForWidth(m_status->width())));
+    if (m_statusReserve == 0) {
+        // Measured by the label itself, margins and leading included.
+        QLabel twoLines(QStringLiteral("0\n0"));
+        twoLines.setFont(m_status->font());
+        m_statusReserve = twoLines.sizeHint().height();
+    }
+    m_status->setMinimumHeight(std::max(m_statusReserve, m_status->heightForWidth(m_status->width())));
+}
+
+// As large as designed where the screen allows; smaller screens scroll.
+// Sized at the first showing, once the menu and status bars know their heights.
+void Kelvastro::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_sized)
+        return;
+    m_sized = true;
+    const QSize designed(form::px(kClientWidth),
+                         form::px(kClientHeight) + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    QSize available = designed;
+    if (QScreen *s = screen())
+        available = s->availableGeometry().size() - QSize(0, kTitleBarAllowance);
+    resize(designed.boundedTo(available));
 }
 
 void Kelvastro::resizeEvent(QResizeEvent *event)

@@ -46,6 +46,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildFields(QWidget *canvas);
@@ -82,6 +83,8 @@ private:
     QPushButton *m_rateButton = nullptr;
     QLabel *m_status = nullptr;
     QScrollArea *m_scroll = nullptr;
+    bool m_sized = false;    // sized to the screen at the first showing
+    int m_statusReserve = 0; // the height of two lines of status
     Field m_leaving = Field::Text1; // the field whose zero check is under way
     bool m_checking = false;        // no other check or forwarding while one is under way
     frmAbout *m_about = nullptr;

@@ -15,6 +15,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -150,6 +152,22 @@ private slots:
                                                                    status->size())));
         QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(status);
         QCOMPARE(reader->text(QAccessible::Name), status->text());
+    }
+
+    // A message of up to two lines takes no room from the fields, so nothing jumps or scrolls.
+    void messageAppearsWithoutMovingTheFields()
+    {
+        open();
+        QApplication::processEvents();
+        const int before = window->statusBar()->height();
+        auto *scroll = window->findChild<QScrollArea *>();
+        const bool scrolled = scroll->verticalScrollBar()->isVisible(); // on a screen too small for the window
+        type(Field::Text2, QStringLiteral("5"));
+        type(Field::Text5, QStringLiteral("12"));
+        QVERIFY(!window->statusText().isEmpty());
+        QApplication::processEvents();
+        QCOMPARE(window->statusBar()->height(), before);
+        QCOMPARE(scroll->verticalScrollBar()->isVisible(), scrolled);
     }
 
     // A written result shows from its sign; the field being typed in keeps its caret.
