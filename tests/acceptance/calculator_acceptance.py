@@ -153,6 +153,21 @@ class FocusRecorder:
         pyatspi.Registry.deregisterEventListener(self._on_event, "object:state-changed:focused")
 
 
+class NotificationRecorder:
+    """Notifications as they show, which a screen reader speaks wherever the focus is."""
+
+    def __init__(self):
+        self.spoken = []
+        pyatspi.Registry.registerEventListener(self._on_event, "object:state-changed:showing")
+
+    def _on_event(self, event):
+        if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+            self.spoken.append(event.source.name)
+
+    def stop(self):
+        pyatspi.Registry.deregisterEventListener(self._on_event, "object:state-changed:showing")
+
+
 class CalculatorTest(unittest.TestCase):
     locale = None
 
@@ -218,6 +233,25 @@ class CalculatorTest(unittest.TestCase):
         box = status.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         frame = self.program.frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         self.assertLessEqual(box.x + box.width, frame.x + frame.width, "the message runs past the window")
+
+    def test_rate_toggle_and_failures_are_spoken_where_the_focus_is(self):
+        recorder = NotificationRecorder()
+        try:
+            keys("Escape")
+            wait_for(lambda: recorder.spoken)
+            self.assertEqual(recorder.spoken, ["Brokerage rate open for editing"])
+            keys("Escape")
+            wait_for(lambda: len(recorder.spoken) == 2)
+            self.assertEqual(recorder.spoken[-1], "Brokerage rate locked")
+            keys("Tab")
+            type_text("5")
+            self.program.click("Selling Price")
+            type_text("12")  # two keystrokes, one message
+            pump(0.5)
+            self.assertEqual(recorder.spoken[2:],
+                             ["Cannot work out Profit / Loss: Total buying Price including Brokerage is empty."])
+        finally:
+            recorder.stop()
 
     def test_every_text_query_answers_at_once(self):
         type_text("10")

@@ -102,6 +102,10 @@ void frmAbout::Form_Load()
     setWindowTitle(QStringLiteral("About ") + title);
     m_version->setText(QStringLiteral("Version %1.%2.%3").arg(AppInfo::major).arg(AppInfo::minor).arg(AppInfo::revision));
     m_title->setText(title);
+    // Short labels are passed over by screen readers, which read a dialog's
+    // longer texts only; the name carries what the title bar does not.
+    setAccessibleName(windowTitle() + QStringLiteral(", ") + m_version->text() + QStringLiteral(". ")
+                      + findChild<QLabel *>(QStringLiteral("lblDescription"))->text());
     // The client area's top left corner sits at a fixed place on the screen.
     setGeometry(QRect(QPoint(form::px(2340), form::px(1935)), size()));
     m_ok->setFocus();

@@ -5,6 +5,7 @@
 #include "focusring.h"
 #include "formbutton.h"
 #include "formdesign.h"
+#include "notificationaccessible.h"
 #include "formsservices.h"
 #include "frmabout.h"
 #include "frmsplash.h"
@@ -155,6 +156,7 @@ Kelvastro::Kelvastro(FormsServices &services, NumberLocale locale, QWidget *pare
     m_status->setObjectName(QStringLiteral("status"));
     m_status->setTextFormat(Qt::PlainText);
     m_status->setWordWrap(true);
+    NotificationAccessible::speakChanges(m_status);
     m_status->setFont(makeFont(kSans));
     // Room for a message of two lines, so that the window does not jump when one appears.
     fitStatus();
@@ -168,6 +170,7 @@ Kelvastro::Kelvastro(FormsServices &services, NumberLocale locale, QWidget *pare
     connect(m_rateButton, &QPushButton::clicked, this, &Kelvastro::Command2_Click);
     for (Field f : kAllFields)
         field(f)->installEventFilter(this);
+    m_rateButton->installEventFilter(this);
 
     auto *copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
     connect(copy, &QShortcut::activated, this, &Kelvastro::copyTrade);
@@ -184,6 +187,7 @@ Kelvastro::~Kelvastro()
     // Deleting the fields moves the focus; by then this is no longer a Kelvastro.
     for (Field f : kAllFields)
         field(f)->removeEventFilter(this);
+    m_rateButton->removeEventFilter(this);
 }
 
 void Kelvastro::buildFields(QWidget *canvas)
@@ -320,15 +324,19 @@ void Kelvastro::recalculate(Field changed)
     if (auto failure = m_recalculator.recalculate(m_sheet, changed))
         announce(qtext(describe(*failure)));
     else if (!m_status->text().isEmpty())
-        m_status->clear();
+        announce({});
 }
 
-// The status line is where the window says what happened: seen there, read
-// there by a screen reader's status-bar command.
+// The status line is where the window says what happened: seen there, and
+// spoken by a screen reader wherever the focus is.
 void Kelvastro::announce(const QString &text)
 {
+    // Once for each new message, not again at every keystroke it persists through.
+    if (text == m_status->text())
+        return;
     m_status->setText(text);
     fitStatus();
+    NotificationAccessible::notify(m_status);
 }
 
 // The status bar does not grow with a wrapped label by itself; a narrow
@@ -392,11 +400,7 @@ void Kelvastro::Command2_Click()
 // reader is told in words, wherever the focus is when the rate changes.
 void Kelvastro::describeRate(bool open)
 {
-    const QString state = open ? QStringLiteral("Brokerage rate open for editing")
-                               : QStringLiteral("Brokerage rate locked");
-    m_rateButton->setAccessibleDescription(state);
-    field(Field::Text8)->setAccessibleDescription(state);
-    announce(state);
+    announce(open ? QStringLiteral("Brokerage rate open for editing") : QStringLiteral("Brokerage rate locked"));
 }
 
 bool Kelvastro::eventFilter(QObject *watched, QEvent *event)

@@ -2,6 +2,7 @@
 #include "accessibility.h"
 
 #include "fieldaccessible.h"
+#include "notificationaccessible.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -36,6 +37,7 @@ void forwardTruthfully(QAccessibleEvent *event)
 void installAccessibility()
 {
     QAccessible::installFactory(FieldAccessible::create);
+    QAccessible::installFactory(NotificationAccessible::create);
     QAccessible::installUpdateHandler(forwardTruthfully);
 }
 

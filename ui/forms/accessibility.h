@@ -3,7 +3,7 @@
 
 namespace kelvastro::form {
 
-// Puts the program's own text-field interface in front of Qt's, and keeps
+// Puts the program's own text-field and notification interfaces in front of Qt's, and keeps
 // focus events truthful: when a handler moves the focus on while it is
 // arriving (a field that forwards it, a refused entry that takes it back),
 // Qt reports the arrival after the move, so a screen reader would name a

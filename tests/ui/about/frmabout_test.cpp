@@ -7,6 +7,7 @@
 #include "memoryregistry.h"
 #include "uitestmain.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -74,6 +75,9 @@ private slots:
         QCOMPARE(caption("lblDescription"), QStringLiteral("Happy Trading"));
         QVERIFY(caption("lblDisclaimer").startsWith(QStringLiteral("Please follow this tips : ")));
         QCOMPARE(button("cmdSysInfo")->text(), QStringLiteral("&System Info..."));
+        // Screen readers pass over labels this short, so the window's name carries them.
+        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(about.get());
+        QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("About Kelvastro, Version 1.0.0. Happy Trading"));
     }
 
     void looksAsDefined()

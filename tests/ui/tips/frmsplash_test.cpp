@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QAccessible>
 #include <QTest>
 #include <QTimer>
 
@@ -97,6 +98,8 @@ private slots:
     void looksAsDefined()
     {
         open();
+        // No title bar to read, so the window is named for screen readers.
+        QCOMPARE(QAccessible::queryAccessibleInterface(splash.get())->text(QAccessible::Name), QStringLiteral("Tips"));
         QCOMPARE(splash->size(), QSize(492, 283));
         QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
         QVERIFY(splash->windowTitle().isEmpty());
