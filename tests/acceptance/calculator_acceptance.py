@@ -134,7 +134,7 @@ class Program:
     def status_label(self):
         for node in descendants(self.frame):
             if node.getRole() == pyatspi.ROLE_STATUS_BAR:
-                return next(c for c in node if c.getRole() == pyatspi.ROLE_LABEL)
+                return next(c for c in node if c.getRole() in (pyatspi.ROLE_LABEL, pyatspi.ROLE_NOTIFICATION))
         raise AssertionError("no status bar")
 
 
@@ -216,6 +216,14 @@ class CalculatorTest(unittest.TestCase):
         self.assertEqual(seen, ["Change in Price %", "Change Brokerage %", "Brokerage %",
                                 "Total Selling Amount Including Brokerage", "Selling Price", "Req.Bank Balace",
                                 "Quantity", "Buying Price", "Change in Price %"])
+
+    def test_change_in_price_is_named_with_its_unit(self):
+        change = self.program.control("Change in Price %")
+        # Orca names a field by the label that points at it, not by the field's own name.
+        labels = [target.name for relation in change.getRelationSet()
+                  if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
+                  for target in (relation.getTarget(i) for i in range(relation.getNTargets()))]
+        self.assertEqual(labels, ["Change in Price %"])
 
     def test_clicks_and_tab_still_forward(self):
         self.program.click("Total buying Price including Brokerage")

@@ -216,6 +216,8 @@ void Kelvastro::buildFields(QWidget *canvas)
     auto *percent = form::label(canvas, "Label9", QStringLiteral("%"), form::twipsRect(5640, 6720, 495, 495));
     percent->setFont(form::font(QStringLiteral("MS Sans Serif"), 24, true));
     form::setColors(percent, kPurple, kGrey);
+    // Screen readers name a field by the label that points at it, so that label carries the unit too.
+    canvas->findChild<QLabel *>(QStringLiteral("Label8"))->setAccessibleName(field(Field::Text9)->accessibleName());
 
     m_rateButton = new FormButton(QStringLiteral("Change Brokerage %"), oleColor(kPaleBlue), canvas);
     m_rateButton->setObjectName(QStringLiteral("Command2"));
