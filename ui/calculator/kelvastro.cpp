@@ -362,11 +362,14 @@ void Kelvastro::showEvent(QShowEvent *event)
     if (m_sized)
         return;
     m_sized = true;
-    const QSize designed(form::px(kClientWidth),
-                         form::px(kClientHeight) + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    QSize designed(form::px(kClientWidth),
+                   form::px(kClientHeight) + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     QSize available = designed;
     if (QScreen *s = screen())
         available = s->availableGeometry().size() - QSize(0, kTitleBarAllowance);
+    // A window cut short scrolls up and down only: room for that scroll bar.
+    if (designed.height() > available.height())
+        designed.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll) + 1;
     resize(designed.boundedTo(available));
 }
 
