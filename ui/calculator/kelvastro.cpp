@@ -257,7 +257,10 @@ void Kelvastro::buildMenu()
     // The captions carry no access keys, so F10, as on most desktops, opens the menu from the keyboard.
     // The bar then keeps the keyboard until a command runs or Escape leaves it,
     // so that Left and Right reach "Exit" and Enter runs it.
-    menuBar()->setStyle(new MenuBarStyle(menuBar()->style()));
+    // A proxy owns the style it is given, so it gets none and makes its own copy of the desktop's.
+    auto *style = new MenuBarStyle;
+    style->setParent(menuBar());
+    menuBar()->setStyle(style);
     auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(menuKey, &QShortcut::activated, this, &Kelvastro::openMenuFromKeyboard);
 
