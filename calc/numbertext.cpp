@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "numbertext.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -69,10 +70,7 @@ bool isDirectionMark(char32_t cp) { return cp == U'\u200E' || cp == U'\u200F' ||
 
 bool hasNonAscii(std::string_view s)
 {
-    for (char c : s)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return true;
-    return false;
+    return std::any_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
 std::size_t blankAt(std::string_view s)

@@ -168,6 +168,7 @@ Kelvastro::Kelvastro(FormsServices &services, NumberLocale locale, QWidget *pare
     connect(field(Field::Text5), &QLineEdit::textChanged, this, &Kelvastro::Text5_Change);
     connect(field(Field::Text8), &QLineEdit::textChanged, this, &Kelvastro::Text8_Change);
     connect(m_rateButton, &QPushButton::clicked, this, &Kelvastro::Command2_Click);
+    // Focus moves are followed with their reason, which Tab and Shift+Tab forwarding need.
     for (Field f : kAllFields)
         field(f)->installEventFilter(this);
     m_rateButton->installEventFilter(this);
@@ -179,7 +180,6 @@ Kelvastro::Kelvastro(FormsServices &services, NumberLocale locale, QWidget *pare
 
     Form_Load();
     field(Field::Text1)->setFocus();
-
 }
 
 Kelvastro::~Kelvastro()

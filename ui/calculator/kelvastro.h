@@ -8,8 +8,11 @@
 // reads and writes the fields through WidgetSheet, which is bound to the very
 // QLineEdits on screen, so the results show at once; the result fields have
 // no change handler, so writing them sets nothing else off. A failure comes
-// back as a value and is put into the status line; nothing is kept between
-// keystrokes but the texts themselves.
+// back as a value and is put into the status line, which a screen reader is
+// offered as a notification; nothing is kept between keystrokes but the texts
+// themselves. Focus arrives and leaves through an event filter that knows
+// why (Tab, Shift+Tab, a click): the zero checks and the forwarding past the
+// two totals hang on it.
 
 #include "numberlocale.h"
 #include "numbertext.h"

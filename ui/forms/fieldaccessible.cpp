@@ -40,9 +40,9 @@ QList<int> itemCuts(const QString &text, QAccessible::TextBoundaryType type)
         // A word runs from its start to the next word's start, blanks included,
         // as assistive technology counts words.
         const bool wordStartsOnly = type == QAccessible::WordBoundary;
-        for (int p = finder.toNextBoundary(); p > 0 && p < n; p = finder.toNextBoundary())
+        for (qsizetype p = finder.toNextBoundary(); p > 0 && p < n; p = finder.toNextBoundary())
             if (!wordStartsOnly || finder.boundaryReasons().testFlag(QTextBoundaryFinder::StartOfItem))
-                cuts.append(p);
+                cuts.append(static_cast<int>(p));
     }
     if (n > 0)
         cuts.append(n);
@@ -55,8 +55,8 @@ FieldAccessible::FieldAccessible(QLineEdit *edit) : QAccessibleWidget(edit, QAcc
 
 QAccessibleInterface *FieldAccessible::create(const QString &, QObject *object)
 {
-    if (auto *edit = qobject_cast<QLineEdit *>(object))
-        return new FieldAccessible(edit);
+    if (auto *lineEdit = qobject_cast<QLineEdit *>(object))
+        return new FieldAccessible(lineEdit);
     return nullptr;
 }
 
