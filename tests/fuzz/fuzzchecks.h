@@ -20,15 +20,19 @@
 
 namespace kelvastro::fuzz {
 
-// C, US English, German, French (narrow no-break space groups), Indian English.
-inline const std::array<NumberText, 5> &allNotations()
+// C, US English, German, French (narrow no-break space groups), Indian
+// English, and Persian (native digits, Arabic decimal mark, a sign with a
+// direction mark; the digit counts below see no ASCII digits there, the
+// read-back still holds).
+inline const std::array<NumberText, 6> &allNotations()
 {
-    static const std::array<NumberText, 5> notations{
+    static const std::array<NumberText, 6> notations{
         NumberText(NumberLocale::plain()),
         NumberText(NumberLocale{".", ",", 3, 3}),
         NumberText(NumberLocale{",", ".", 3, 3}),
         NumberText(NumberLocale{",", "\xE2\x80\xAF", 3, 3}),
         NumberText(NumberLocale{".", ",", 3, 2}),
+        NumberText(NumberLocale{"\xD9\xAB", "\xD9\xAC", 3, 3, "\xDB\xB0", "\xE2\x80\x8E\xE2\x88\x92"}),
     };
     return notations;
 }
