@@ -7,7 +7,8 @@
 namespace kelvastro {
 
 // The three registry calls the program makes, with the statuses and value
-// types of the real ones; texts are 8-bit. Free of Qt so that the lookup
+// types of the real ones; texts, paths and names are UTF-8, and a text
+// value's size counts its UTF-8 bytes. Free of Qt so that the lookup
 // built on it compiles with any Windows toolchain.
 class Registry {
 public:

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <cstring>
+#include <string>
 #include <vector>
 
 namespace kelvastro {
@@ -15,26 +17,73 @@ HKEY rootHandle(std::uint32_t root)
     return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG_PTR>(static_cast<LONG>(root))));
 }
 
+// The program speaks UTF-8 and the registry UTF-16: through the wide calls a
+// path with characters outside the ANSI code page survives.
+std::wstring wide(const std::string &utf8)
+{
+    if (utf8.empty())
+        return {};
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
+    return out;
+}
+
+std::string utf8(const wchar_t *text, std::size_t length)
+{
+    if (length == 0)
+        return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), out.data(), n, nullptr, nullptr);
+    return out;
+}
+
+bool isText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ; }
+
 } // namespace
 
 long Win32Registry::openKey(std::uint32_t root, const std::string &path, std::uint32_t access, Key &key)
 {
     HKEY handle = nullptr;
-    const LONG status = RegOpenKeyExA(rootHandle(root), path.c_str(), 0, access, &handle);
+    const LONG status = RegOpenKeyExW(rootHandle(root), wide(path).c_str(), 0, access, &handle);
     key = status == ERROR_SUCCESS ? reinterpret_cast<Key>(handle) : 0;
     return status;
 }
 
+// Text values come back as UTF-8 bytes, their size counted in those bytes, so
+// that the caller's buffer and its limit mean what they do for 8-bit text.
 long Win32Registry::queryValue(Key key, const std::string &name, std::uint32_t &type, unsigned char *data,
                                std::uint32_t &size)
 {
+    const auto hkey = reinterpret_cast<HKEY>(key);
+    const std::wstring valueName = wide(name);
     DWORD valueType = 0;
-    DWORD valueSize = size;
-    const LONG status =
-        RegQueryValueExA(reinterpret_cast<HKEY>(key), name.c_str(), nullptr, &valueType, data, &valueSize);
+    DWORD valueSize = 0;
+    LONG status = RegQueryValueExW(hkey, valueName.c_str(), nullptr, &valueType, nullptr, &valueSize);
+    if (status != ERROR_SUCCESS)
+        return status;
     type = valueType;
-    size = valueSize;
-    return status;
+    std::vector<unsigned char> raw(valueSize + sizeof(wchar_t));
+    status = RegQueryValueExW(hkey, valueName.c_str(), nullptr, &valueType, raw.data(), &valueSize);
+    if (status != ERROR_SUCCESS)
+        return status;
+    std::string bytes;
+    if (isText(valueType)) {
+        std::wstring text(valueSize / sizeof(wchar_t), L'\0');
+        std::memcpy(text.data(), raw.data(), text.size() * sizeof(wchar_t));
+        bytes = utf8(text.data(), text.size());
+    } else {
+        bytes.assign(reinterpret_cast<const char *>(raw.data()), valueSize);
+    }
+    const auto needed = static_cast<std::uint32_t>(bytes.size());
+    if (needed > size) {
+        size = needed;
+        return ERROR_MORE_DATA;
+    }
+    std::memcpy(data, bytes.data(), bytes.size());
+    size = needed;
+    return ERROR_SUCCESS;
 }
 
 long Win32Registry::closeKey(Key key)
@@ -44,13 +93,14 @@ long Win32Registry::closeKey(Key key)
 
 std::string Win32Registry::expandEnvironment(const std::string &text)
 {
-    const DWORD needed = ExpandEnvironmentStringsA(text.c_str(), nullptr, 0);
+    const std::wstring in = wide(text);
+    const DWORD needed = ExpandEnvironmentStringsW(in.c_str(), nullptr, 0);
     if (needed == 0)
         return text;
-    std::vector<char> out(needed);
-    if (ExpandEnvironmentStringsA(text.c_str(), out.data(), needed) == 0)
+    std::vector<wchar_t> out(needed);
+    if (ExpandEnvironmentStringsW(in.c_str(), out.data(), needed) == 0)
         return text;
-    return std::string(out.data());
+    return utf8(out.data(), needed - 1);
 }
 
 } // namespace kelvastro

@@ -112,6 +112,36 @@ void valuesOfEveryKind()
     CHECK(!r.found && r.text.empty());
 }
 
+void setWideText(const wchar_t *key, const wchar_t *name, const std::wstring &text)
+{
+    HKEY handle = nullptr;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr)
+        != ERROR_SUCCESS) {
+        std::printf("cannot create a key with a wide name\n");
+        std::exit(2);
+    }
+    RegSetValueExW(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE *>(text.c_str()),
+                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(handle);
+}
+
+// Paths outside any 8-bit code page come through whole, as UTF-8, in key
+// names and in values; the 1024-byte limit counts UTF-8 bytes.
+void textBeyondTheCodePage()
+{
+    setWideText(L"SOFTWARE\\KelvastroRegistryTest\\Pr\u00FCfung", L"Pfad",
+                L"C:\\Werkzeuge\\\u00DCbersicht \u0633\u06CC\u0633\u062A\u0645\\MSINFO32.EXE");
+    Read r = read("SOFTWARE\\KelvastroRegistryTest\\Pr\xC3\xBC" "fung", "Pfad");
+    CHECK(r.found && r.text == "C:\\Werkzeuge\\\xC3\x9C" "bersicht \xD8\xB3\xDB\x8C\xD8\xB3\xD8\xAA\xD9\x85\\MSINFO32.EXE");
+
+    setWideText(L"SOFTWARE\\KelvastroRegistryTest", L"FitsInUtf8", std::wstring(511, L'\u00E9'));
+    r = read(kTestKey, "FitsInUtf8");
+    CHECK(r.found && r.text.size() == 1022);
+    setWideText(L"SOFTWARE\\KelvastroRegistryTest", L"TooLongInUtf8", std::wstring(600, L'\u00E9'));
+    r = read(kTestKey, "TooLongInUtf8");
+    CHECK(!r.found && r.text.empty());
+}
+
 std::vector<std::string> startSysInfo(FakeFormsServices &services)
 {
     Win32Registry registry;
@@ -164,6 +194,7 @@ void roadToTheTool()
 int main()
 {
     valuesOfEveryKind();
+    textBeyondTheCodePage();
     roadToTheTool();
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, kTestKey);
     HKEY gone = nullptr;
