@@ -42,5 +42,9 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     exit $status'
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get remove -y -q kelvastro >/dev/null
 trap - EXIT
-! dpkg-query -W -f='${Status}' kelvastro 2>/dev/null | grep -q "install ok installed"
+# Written out, because a negated command never stops a script under set -e.
+if dpkg-query -W -f='${Status}' kelvastro 2>/dev/null | grep -q "install ok installed"; then
+    echo "package kelvastro is still installed after its removal"
+    exit 1
+fi
 echo "package installed, started and removed"
