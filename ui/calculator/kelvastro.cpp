@@ -5,13 +5,12 @@
 #include "focusring.h"
 #include "formbutton.h"
 #include "formdesign.h"
-#include "notificationaccessible.h"
 #include "formsservices.h"
 #include "frmabout.h"
 #include "frmsplash.h"
+#include "notificationaccessible.h"
 #include "olecolor.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
