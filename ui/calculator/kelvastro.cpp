@@ -325,10 +325,8 @@ void Kelvastro::Form_Load()
 
 void Kelvastro::recalculate(Field changed)
 {
-    if (auto failure = m_recalculator.recalculate(m_sheet, changed))
-        announce(qtext(describe(*failure)));
-    else if (!m_status->text().isEmpty())
-        announce({});
+    const auto failure = m_recalculator.recalculate(m_sheet, changed);
+    announce(failure ? qtext(describe(*failure)) : QString());
 }
 
 // The status line is where the window says what happened: seen there, and
