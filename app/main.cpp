@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "accessibility.h"
-#include "appinfo.h"
-#include "formdesign.h"
-#include "kelvastro.h"
-#include "localenumbers.h"
-#include "qtformsservices.h"
+// Start-up on Linux: the Qt front end and the POSIX system services.
+#include "app/appinfo.h"
+#include "platform/qt/accessibility.h"
+#include "platform/qt/formdesign.h"
+#include "platform/qt/localenumbers.h"
+#include "platform/qt/qtformsservices.h"
+#include "platform/system/posixsystemservices.h"
+#include "ui/calculator/kelvastro.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -21,8 +23,9 @@ int main(int argc, char *argv[])
     kelvastro::form::registerFontSubstitutes();
     kelvastro::form::installAccessibility();
 
-    kelvastro::QtFormsServices services;
-    kelvastro::Kelvastro window(services, kelvastro::numberLocaleOf(QLocale::system()));
-    window.show();
+    kelvastro::QtFormsServices forms;
+    kelvastro::PosixSystemServices system;
+    kelvastro::Kelvastro window(forms, system, kelvastro::numberLocaleOf(QLocale::system()));
+    forms.show(window);
     return QApplication::exec();
 }

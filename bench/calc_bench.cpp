@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Recalculation after a change of Buying price with every field filled,
 // against its floor: the same 16 field reads and 5 display texts alone.
-#include "memorysheet.h"
-#include "recalculator.h"
+#include "calc/memorysheet.h"
+#include "calc/recalculator.h"
 
 #include <benchmark/benchmark.h>
 

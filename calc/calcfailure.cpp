@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calcfailure.h"
+#include "calc/calcfailure.h"
 
 namespace kelvastro {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "field.h"
-#include "numbertext.h"
+#include "calc/field.h"
+#include "calc/numbertext.h"
 
 #include <string>
 

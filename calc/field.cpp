@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "field.h"
+#include "calc/field.h"
 
 namespace kelvastro {
 

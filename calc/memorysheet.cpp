@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "memorysheet.h"
+#include "calc/memorysheet.h"
 
 namespace kelvastro {
 

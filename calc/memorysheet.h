@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "tradesheet.h"
+#include "calc/tradesheet.h"
 
 #include <array>
 #include <initializer_list>

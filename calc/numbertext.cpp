@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "numbertext.h"
+#include "calc/numbertext.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "recalculator.h"
+#include "calc/recalculator.h"
 
 #include <cmath>
 

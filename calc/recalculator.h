@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calcfailure.h"
-#include "numbertext.h"
-#include "tradesheet.h"
+#include "calc/calcfailure.h"
+#include "calc/numbertext.h"
+#include "calc/tradesheet.h"
 
 #include <optional>
 

@@ -1,47 +1,91 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "formsservices.h"
+#include "platform/forms/form.h"
 
+#include <deque>
 #include <functional>
-#include <set>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace kelvastro {
 
-// Records what a window asked of the outside world instead of doing it.
+// A scripted front end without a toolkit: a test plays the user (types,
+// clicks, presses Tab), the fake delivers the events a real front end would,
+// in the order Qt and Win32 deliver them, and records what the windows asked
+// for. Work posted by a handler runs when the scripted step is done, so
+// nothing waits or depends on timing. Misuse (typing into a control without
+// the focus, input to a window under a modal one, a modal window left open)
+// is recorded in `faults` rather than ignored.
 class FakeFormsServices final : public FormsServices {
 public:
-    void showMessage(const std::string &text) override
-    {
-        messages.push_back(text);
-        if (onMessage)
-            onMessage(text);
-    }
-    bool startProgram(const std::string &path) override
-    {
-        startAttempts.push_back(path);
-        return startablePrograms.count(path) > 0;
-    }
-    bool isOrdinaryFile(const std::string &path) override
-    {
-        fileTests.push_back(path);
-        return ordinaryFiles.count(path) > 0;
-    }
-    void endProgram() override { ++endRequests; }
-    Registry *registry() override { return registryToUse; }
-    std::string executableSearchPath() override { return searchPath; }
+    struct ControlState {
+        std::string text;
+        bool locked = false;
+        OleColor backColor = 0;
+    };
 
+    FakeFormsServices();
+    ~FakeFormsServices() override;
+
+    // What the user does.
+    void type(Form &form, std::string_view characters); // into the focused control, one change per character
+    void backspace(Form &form);
+    void paste(Form &form, std::string_view text); // over the whole text of the focused control: one change
+    void fill(Form &form, ControlId id, std::string_view text); // click into it, select all and type
+    void click(Form &form, ControlId id);
+    void tab(Form &form);
+    void shiftTab(Form &form);
+    void pressKey(Form &form, char32_t character);
+    void leaveWindow(Form &form);    // another program takes the focus...
+    void returnToWindow(Form &form); // ...and gives it back
+
+    // What the windows show.
+    const ControlState &control(Form &form, ControlId id);
+    const std::string &text(Form &form, ControlId id) { return control(form, id).text; }
+    ControlId focus(Form &form);
+    std::string focusName(Form &form);
+    const std::string &caption(Form &form);
+    const std::string &accessibleName(Form &form);
+    bool isShown(Form &form);
+
+    // What they asked for.
     std::vector<std::string> messages;
-    std::function<void(const std::string &)> onMessage; // runs while the "box" is open
-    std::vector<std::string> startAttempts;
-    std::set<std::string> startablePrograms;
-    std::vector<std::string> fileTests;
-    std::set<std::string> ordinaryFiles;
+    std::function<void(const std::string &)> onMessage; // runs while the box is open
+    std::function<void(Form &)> onModal;                // plays the user in a modal window while it is shown
+    std::vector<std::string> modalsShown;
+    std::string clipboard;
     int endRequests = 0;
-    Registry *registryToUse = nullptr;
-    std::string searchPath;
+    ApplicationInfo app{"Kelvastro", 1, 0, 0};
+    std::vector<std::string> faults;
+
+    // FormsServices
+    FormView &view(Form &form) override;
+    void release(Form &form) override;
+    void show(Form &form) override;
+    void showModal(Form &form) override;
+    void unload(Form &form) override;
+    void post(Form &owner, std::function<void()> work) override;
+    void showMessage(std::string_view text) override;
+    void copyToClipboard(std::string_view text) override;
+    void endProgram() override;
+    ApplicationInfo application() const override { return app; }
+
+private:
+    class View;
+
+    View &stateOf(Form &form);
+    bool accepts(Form &form, const char *what);
+    void deliver(Form &form, const FormEvent &event);
+    void moveFocus(Form &form, ControlId to, FocusCause cause);
+    void settle();
+
+    std::map<Form *, std::unique_ptr<View>> m_views;
+    std::vector<Form *> m_shown; // the main window, then the modal ones over it
+    std::deque<std::pair<Form *, std::function<void()>>> m_posted;
+    bool m_ended = false;
 };
 
 } // namespace kelvastro

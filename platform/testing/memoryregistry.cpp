@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "memoryregistry.h"
+#include "platform/testing/memoryregistry.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "registry.h"
+#include "platform/system/registry.h"
 
 #include <map>
 #include <set>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The same trade typed in five notations gives the same results once the
 // separators are mapped back.
-#include "memorysheet.h"
-#include "recalculator.h"
+#include "calc/memorysheet.h"
+#include "calc/recalculator.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "memorysheet.h"
-#include "recalculator.h"
+#include "calc/memorysheet.h"
+#include "calc/recalculator.h"
 
 #include <gtest/gtest.h>
 

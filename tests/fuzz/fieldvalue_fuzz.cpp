@@ -2,8 +2,8 @@
 // Any text, in every notation the program knows: reading never crashes or
 // hangs, a value read is finite, and its display text obeys the display rules
 // and reads back to itself.
-#include "fuzzchecks.h"
-#include "numbertext.h"
+#include "tests/fuzz/fuzzchecks.h"
+#include "calc/numbertext.h"
 
 #include <cmath>
 #include <cstdint>

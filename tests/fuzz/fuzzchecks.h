@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "numbertext.h"
+#include "calc/numbertext.h"
 
 #include <array>
 #include <cstdio>

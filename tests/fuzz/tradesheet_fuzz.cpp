@@ -2,9 +2,9 @@
 // A whole trade sheet of arbitrary texts and a change of any field: the
 // recalculation never crashes, never touches an input field, writes only
 // display texts into result fields, and reports a failure at a real step.
-#include "fuzzchecks.h"
-#include "memorysheet.h"
-#include "recalculator.h"
+#include "tests/fuzz/fuzzchecks.h"
+#include "calc/memorysheet.h"
+#include "calc/recalculator.h"
 
 #include <cstdint>
 #include <string_view>

@@ -2,14 +2,17 @@
 // The registry road against the real Windows registry calls: built with a
 // Windows cross compiler and run under Wine, which grants every access (the
 // refused-access case is covered with the in-memory registry).
-#include "fakeformsservices.h"
-#include "sysinfolauncher.h"
-#include "win32registry.h"
+#include "platform/system/utf16.h"
+#include "platform/system/win32systemservices.h"
+#include "platform/testing/fakeformsservices.h"
+#include "platform/testing/fakesystemservices.h"
+#include "ui/about/sysinfolauncher.h"
 
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -142,51 +145,85 @@ void textBeyondTheCodePage()
     CHECK(!r.found && r.text.empty());
 }
 
-std::vector<std::string> startSysInfo(FakeFormsServices &services)
-{
+// The road against the real registry; the files and the start are recorded.
+struct Road {
+    FakeSystemServices system;
+    FakeFormsServices forms;
     Win32Registry registry;
-    services.registryToUse = &registry;
-    SysInfoLauncher(services).StartSysInfo();
-    services.registryToUse = nullptr;
-    return services.startAttempts;
-}
+
+    std::vector<std::string> start()
+    {
+        system.registryToUse = &registry;
+        SysInfoLauncher(system, forms).StartSysInfo();
+        return system.startAttempts;
+    }
+};
 
 void roadToTheTool()
 {
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, kPathKey);
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, kFolderKey);
     {
-        FakeFormsServices services;
-        startSysInfo(services);
-        CHECK(services.startAttempts.empty());
-        CHECK(services.messages == std::vector<std::string>{SysInfoLauncher::UnavailableMessage});
+        Road road;
+        CHECK(road.start().empty());
+        CHECK(road.forms.messages == std::vector<std::string>{SysInfoLauncher::UnavailableMessage});
     }
 
     setText(kFolderKey, "MSINFO", "C:\\Shared\\MSINFO");
     {
-        FakeFormsServices services;
-        services.ordinaryFiles.insert("C:\\Shared\\MSINFO\\MSINFO32.EXE");
-        services.startablePrograms.insert("C:\\Shared\\MSINFO\\MSINFO32.EXE");
-        CHECK(startSysInfo(services) == std::vector<std::string>{"C:\\Shared\\MSINFO\\MSINFO32.EXE"});
-        CHECK(services.messages.empty());
+        Road road;
+        road.system.ordinaryFiles.insert("C:\\Shared\\MSINFO\\MSINFO32.EXE");
+        road.system.startablePrograms.insert("C:\\Shared\\MSINFO\\MSINFO32.EXE");
+        CHECK(road.start() == std::vector<std::string>{"C:\\Shared\\MSINFO\\MSINFO32.EXE"});
+        CHECK(road.forms.messages.empty());
     }
     {
-        FakeFormsServices services; // the folder lacks the tool
-        startSysInfo(services);
-        CHECK(services.startAttempts.empty());
-        CHECK(services.messages.size() == 1);
+        Road road; // the folder lacks the tool
+        CHECK(road.start().empty());
+        CHECK(road.forms.messages.size() == 1);
     }
 
     setText(kPathKey, "PATH", "C:\\Tools\\MSINFO32.EXE");
     {
-        FakeFormsServices services;
-        services.startablePrograms.insert("C:\\Tools\\MSINFO32.EXE");
-        CHECK(startSysInfo(services) == std::vector<std::string>{"C:\\Tools\\MSINFO32.EXE"});
-        CHECK(services.fileTests.empty());
-        CHECK(services.messages.empty());
+        Road road;
+        road.system.startablePrograms.insert("C:\\Tools\\MSINFO32.EXE");
+        CHECK(road.start() == std::vector<std::string>{"C:\\Tools\\MSINFO32.EXE"});
+        CHECK(road.system.fileTests.empty());
+        CHECK(road.forms.messages.empty());
     }
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, kPathKey);
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, kFolderKey);
+}
+
+// The file test and the program start of the real system.
+void systemServices()
+{
+    Win32SystemServices system;
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring plain = std::wstring(folder) + L"kelvastro-plain-\u00E9.txt";
+    const std::wstring hidden = std::wstring(folder) + L"kelvastro-hidden.txt";
+    for (const std::wstring *path : {&plain, &hidden}) {
+        HANDLE file = CreateFileW(path->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        CHECK(file != INVALID_HANDLE_VALUE);
+        CloseHandle(file);
+    }
+    SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    CHECK(system.isOrdinaryFile(fromWide(plain.data(), plain.size())));
+    CHECK(!system.isOrdinaryFile(fromWide(hidden.data(), hidden.size())));
+    CHECK(!system.isOrdinaryFile(fromWide(folder, wcslen(folder))));
+    CHECK(!system.isOrdinaryFile("C:\\no\\such\\file.exe"));
+    SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(plain.c_str());
+    DeleteFileW(hidden.c_str());
+
+    wchar_t systemFolder[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(systemFolder, MAX_PATH);
+    CHECK(system.startProgram(fromWide(systemFolder, length) + "\\hostname.exe"));
+    CHECK(!system.startProgram("C:\\no\\such\\program.exe"));
+    CHECK(!system.startProgram(""));
+    CHECK(!system.executableSearchPath().empty());
+    CHECK(system.registry() != nullptr);
 }
 
 } // namespace
@@ -196,6 +233,7 @@ int main()
     valuesOfEveryKind();
     textBeyondTheCodePage();
     roadToTheTool();
+    systemServices();
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, kTestKey);
     HKEY gone = nullptr;
     CHECK(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kTestKey, 0, KEY_READ, &gone) != ERROR_SUCCESS);

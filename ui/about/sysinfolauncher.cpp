@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sysinfolauncher.h"
+#include "ui/about/sysinfolauncher.h"
 
-#include "executablesearch.h"
-#include "formsservices.h"
-#include "registry.h"
+#include "platform/forms/formsservices.h"
+#include "platform/system/executablesearch.h"
+#include "platform/system/registry.h"
+#include "platform/system/systemservices.h"
 
 #include <array>
 
@@ -93,7 +94,7 @@ std::optional<std::string> SysInfoLauncher::toolFromRegistry(Registry &registry)
         return toolPath; // used as found, without testing that it exists
     if (!GetKeyValue(registry, Registry::LocalMachine, kToolFolderKey, kToolFolderValue, toolPath))
         return std::nullopt;
-    if (!m_services.isOrdinaryFile(toolPath + kToolFile))
+    if (!m_system.isOrdinaryFile(toolPath + kToolFile))
         return std::nullopt;
     return toolPath + kToolFile;
 }
@@ -111,15 +112,15 @@ void SysInfoLauncher::StartSysInfo()
     // One road, one failure message: whatever goes wrong on the way ends there.
     try {
         std::optional<std::string> tool;
-        if (Registry *registry = m_services.registry())
+        if (Registry *registry = m_system.registry())
             tool = toolFromRegistry(*registry);
         else
-            tool = findExecutable(knownTools(), m_services.executableSearchPath());
-        if (tool && m_services.startProgram(*tool))
+            tool = findExecutable(knownTools(), m_system.executableSearchPath());
+        if (tool && m_system.startProgram(*tool))
             return;
     } catch (...) {
     }
-    m_services.showMessage(UnavailableMessage);
+    m_forms.showMessage(UnavailableMessage);
 }
 
 } // namespace kelvastro

@@ -10,16 +10,16 @@ namespace kelvastro {
 
 class FormsServices;
 class Registry;
+class SystemServices;
 
 // Finds and starts the system's information tool: where the system has a
 // registry, where the registry says the tool is; elsewhere the first known
-// tool on the search path. Free of Qt so that the registry road builds and
-// runs with any Windows toolchain.
+// tool on the search path.
 class SysInfoLauncher {
 public:
     static constexpr const char *UnavailableMessage = "System Information Is Unavailable At This Time";
 
-    explicit SysInfoLauncher(FormsServices &services) : m_services(services) {}
+    SysInfoLauncher(SystemServices &system, FormsServices &forms) : m_system(system), m_forms(forms) {}
 
     // Starts the tool and returns at once, or shows the one failure message.
     void StartSysInfo();
@@ -36,7 +36,8 @@ public:
 private:
     std::optional<std::string> toolFromRegistry(Registry &registry);
 
-    FormsServices &m_services;
+    SystemServices &m_system;
+    FormsServices &m_forms;
 };
 
 } // namespace kelvastro

@@ -1,31 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QDialog>
+#include "platform/forms/form.h"
 
 namespace kelvastro {
 
-class ClickableFrame;
-
 // The Tips window: a panel without a title bar with advice on entering values.
 // The first key that types a character, or a click on the panel, closes it.
-class frmSplash : public QDialog {
-    Q_OBJECT
+class frmSplash final : public Form {
 public:
-    explicit frmSplash(QWidget *parent = nullptr);
+    explicit frmSplash(FormsServices &forms);
 
-    // Whether a key press types a character, the keys that close the window.
-    static bool typesCharacter(int key, const QString &text);
+    void handle(const FormEvent &event) override;
 
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
+    // Whether a key's character is one of those that close the window.
+    static bool typesCharacter(char32_t character);
 
 private:
     void Form_KeyPress();
     void Frame1_Click();
-
-    ClickableFrame *m_frame = nullptr;
 };
 
 } // namespace kelvastro

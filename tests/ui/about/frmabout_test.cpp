@@ -1,190 +1,133 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fakeformsservices.h"
-#include "focuscontrast.h"
-#include "frmabout.h"
-#include "kelvastro.h"
-#include "labelfit.h"
-#include "memoryregistry.h"
-#include "uitestmain.h"
+#include "platform/testing/fakeformsservices.h"
+#include "platform/testing/fakesystemservices.h"
+#include "platform/testing/memoryregistry.h"
+#include "ui/about/frmabout.h"
+#include "ui/about/frmaboutdefinition.h"
 
-#include <QAccessible>
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-
-#include <memory>
+#include <gtest/gtest.h>
 
 using namespace kelvastro;
+using namespace kelvastro::about;
 
 namespace {
-const std::string kMessage = "System Information Is Unavailable At This Time";
-}
 
-class FrmAboutTest : public QObject {
-    Q_OBJECT
+const std::string kPathKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
 
-    std::unique_ptr<FakeFormsServices> services;
-    std::unique_ptr<frmAbout> about;
-
-    void open()
+class AboutWindow : public testing::Test {
+protected:
+    AboutWindow() { system.registryToUse = &registry; }
+    void TearDown() override
     {
-        services = std::make_unique<FakeFormsServices>();
-        about = std::make_unique<frmAbout>(*services);
-        about->Form_Load();
-        about->open();
-        QVERIFY(QTest::qWaitForWindowActive(about.get()));
+        for (const auto &fault : forms.faults)
+            ADD_FAILURE() << fault;
     }
-    QString caption(const char *name) const { return about->findChild<QLabel *>(QString::fromLatin1(name))->text(); }
-    QPushButton *button(const char *name) const
+    // Plays the user inside the modal showing; returns whether the window was still open after it.
+    bool afterShowing(const std::function<void(Form &)> &user)
     {
-        return about->findChild<QPushButton *>(QString::fromLatin1(name));
-    }
-
-private slots:
-    void focusShowsAtThreeToOne_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("cmdOK") << "cmdOK";
-        QTest::newRow("cmdSysInfo") << "cmdSysInfo";
-    }
-    void focusShowsAtThreeToOne()
-    {
-        QFETCH(QString, name);
-        open();
-        QPushButton *b = button(qPrintable(name));
-        const int perimeter = 2 * (b->width() + b->height());
-        const int changed = focusPixels(b);
-        QVERIFY2(changed >= perimeter, qPrintable(QStringLiteral("%1 of %2").arg(changed).arg(perimeter)));
+        bool open = false;
+        forms.onModal = [&](Form &shown) {
+            user(shown);
+            open = forms.isShown(shown);
+            if (open)
+                forms.unload(shown);
+        };
+        forms.showModal(window);
+        return open;
     }
 
-    void cleanup()
-    {
-        about.reset();
-        services.reset();
-    }
-
-    void loadStepWritesTitleAndVersion()
-    {
-        open();
-        QCOMPARE(about->windowTitle(), QStringLiteral("About Kelvastro"));
-        QCOMPARE(caption("lblTitle"), QStringLiteral("Kelvastro"));
-        QCOMPARE(caption("lblVersion"), QStringLiteral("Version 1.0.0"));
-        QCOMPARE(caption("lblDescription"), QStringLiteral("Happy Trading"));
-        QVERIFY(caption("lblDisclaimer").startsWith(QStringLiteral("Please follow this tips : ")));
-        QCOMPARE(button("cmdSysInfo")->text(), QStringLiteral("&System Info..."));
-        // Screen readers pass over labels this short, so the window's name carries them.
-        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(about.get());
-        QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("About Kelvastro, Version 1.0.0. Happy Trading"));
-    }
-
-    void looksAsDefined()
-    {
-        open();
-        QCOMPARE(about->size(), QSize(387, 250));
-        QCOMPARE(about->geometry().topLeft(), QPoint(156, 129));
-        QCOMPARE(QApplication::focusWidget(), button("cmdOK"));
-        QVERIFY(button("cmdOK")->isDefault());
-        QVERIFY(!(about->windowFlags() & Qt::WindowMinimizeButtonHint));
-        QVERIFY(!(about->windowFlags() & Qt::WindowMaximizeButtonHint));
-        QCOMPARE(about->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Highlight));
-        const QStringList clipped = clippedLabels(about.get());
-        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
-    }
-
-    void keysCloseOrSearch_data()
-    {
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<bool>("closes");
-        QTest::addColumn<bool>("searches");
-        QTest::newRow("escape") << "cmdOK" << int(Qt::Key_Escape) << 0 << true << false;
-        QTest::newRow("escape_on_sysinfo") << "cmdSysInfo" << int(Qt::Key_Escape) << 0 << true << false;
-        QTest::newRow("enter_on_ok") << "cmdOK" << int(Qt::Key_Return) << 0 << true << false;
-        QTest::newRow("enter_on_sysinfo") << "cmdSysInfo" << int(Qt::Key_Return) << 0 << false << true;
-        QTest::newRow("alt_s") << "cmdOK" << int(Qt::Key_S) << int(Qt::AltModifier) << false << true;
-        QTest::newRow("space_on_ok") << "cmdOK" << int(Qt::Key_Space) << 0 << true << false;
-    }
-    void keysCloseOrSearch()
-    {
-        QFETCH(QString, focus);
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QFETCH(bool, closes);
-        QFETCH(bool, searches);
-        open();
-        auto *target = about->findChild<QPushButton *>(focus);
-        target->setFocus();
-        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QTRY_COMPARE_WITH_TIMEOUT(about->isVisible(), !closes, 500);
-        QTest::qWait(250); // a button pressed by its access key clicks after a short animation
-        // Nothing is installed where the test looks, so a search ends in the message.
-        QCOMPARE(services->messages.size(), size_t(searches ? 1 : 0));
-        QVERIFY(about->isVisible() == !closes);
-    }
-
-    void closeBoxCloses()
-    {
-        open();
-        about->close();
-        QVERIFY(!about->isVisible());
-        QVERIFY(services->messages.empty());
-    }
-
-    void foundToolStartsAndWindowStaysOpen()
-    {
-        open();
-        MemoryRegistry registry;
-        registry.setString(R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)", "PATH", R"(C:\Tools\MSINFO32.EXE)");
-        services->registryToUse = &registry;
-        services->startablePrograms.insert("C:\\Tools\\MSINFO32.EXE");
-        QTest::mouseClick(button("cmdSysInfo"), Qt::LeftButton);
-        QCOMPARE(services->startAttempts, std::vector<std::string>{"C:\\Tools\\MSINFO32.EXE"});
-        QVERIFY(services->messages.empty());
-        QVERIFY(about->isVisible());
-    }
-
-    void missingToolShowsMessageAndWindowStaysAsItWas()
-    {
-        open();
-        QTest::mouseClick(button("cmdSysInfo"), Qt::LeftButton);
-        QCOMPARE(services->messages, std::vector<std::string>{kMessage});
-        QVERIFY(about->isVisible());
-        QCOMPARE(caption("lblVersion"), QStringLiteral("Version 1.0.0"));
-    }
-
-    // Each opening from the menu loads the window afresh, and the calculator
-    // is as it was when it closes.
-    void opensFromMenuLoadedAfreshEachTime()
-    {
-        FakeFormsServices fake;
-        Kelvastro calculator(fake, NumberLocale{});
-        calculator.show();
-        QVERIFY(QTest::qWaitForWindowActive(&calculator));
-        QTest::keyClicks(calculator.field(Field::Text1), QStringLiteral("12"));
-
-        QStringList titles;
-        for (int opening = 0; opening < 2; ++opening) {
-            QTimer::singleShot(50, [&] {
-                auto *box = qobject_cast<frmAbout *>(QApplication::activeModalWidget());
-                if (!box)
-                    return;
-                auto *title = box->findChild<QLabel *>(QStringLiteral("lblTitle"));
-                titles << title->text();
-                title->setText(QStringLiteral("changed"));
-                box->findChild<QPushButton *>(QStringLiteral("cmdSysInfo"))->setFocus();
-                QTest::keyClick(box, Qt::Key_Escape);
-            });
-            calculator.findChild<QAction *>(QStringLiteral("aboutkelvastro"))->trigger();
-        }
-        QCOMPARE(titles, (QStringList{"Kelvastro", "Kelvastro"}));
-        QCOMPARE(calculator.findChildren<frmAbout *>().size(), 1);
-        QCOMPARE(calculator.field(Field::Text1)->text(), QStringLiteral("12"));
-    }
+    FakeFormsServices forms;
+    FakeSystemServices system;
+    MemoryRegistry registry;
+    frmAbout window{forms, system};
 };
 
-KELVASTRO_UI_TEST_MAIN(FrmAboutTest)
-#include "frmabout_test.moc"
+struct VersionCase {
+    const char *name;
+    ApplicationInfo app;
+    const char *caption, *version;
+};
+
+void PrintTo(const VersionCase &c, std::ostream *os) { *os << c.name; }
+
+class AboutLoad : public AboutWindow, public testing::WithParamInterface<VersionCase> {};
+
+TEST_P(AboutLoad, WritesTitleAndVersionAtEveryOpening)
+{
+    const VersionCase &c = GetParam();
+    forms.app = c.app;
+    for (int opening = 0; opening < 2; ++opening) {
+        afterShowing([&](Form &shown) {
+            EXPECT_EQ(forms.caption(shown), c.caption);
+            EXPECT_EQ(forms.text(shown, lblVersion), c.version);
+            EXPECT_EQ(forms.text(shown, lblTitle), c.app.title);
+            EXPECT_EQ(forms.accessibleName(shown), std::string(c.caption) + ", " + c.version + ". Happy Trading");
+            EXPECT_EQ(forms.focusName(shown), "cmdOK");
+            forms.view(shown).setText(lblVersion, "left over");
+            forms.click(shown, cmdOK);
+        });
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, AboutLoad,
+                         testing::Values(VersionCase{"this_program", {"Kelvastro", 1, 0, 0}, "About Kelvastro",
+                                                     "Version 1.0.0"},
+                                         VersionCase{"several_digits", {"Other", 2, 10, 304}, "About Other",
+                                                     "Version 2.10.304"}),
+                         [](const auto &row) { return std::string(row.param.name); });
+
+struct CloseCase {
+    const char *name;
+    ControlId focus;
+    char32_t key; // 0: click the button
+    bool closes;
+    bool searches;
+};
+
+void PrintTo(const CloseCase &c, std::ostream *os) { *os << c.name; }
+
+class AboutKeys : public AboutWindow, public testing::WithParamInterface<CloseCase> {};
+
+TEST_P(AboutKeys, CloseOrSearch)
+{
+    const CloseCase &c = GetParam();
+    const bool open = afterShowing([&](Form &shown) {
+        if (c.focus == cmdSysInfo)
+            forms.click(shown, cmdSysInfo);
+        if (c.key)
+            forms.pressKey(shown, c.key);
+        else
+            forms.click(shown, c.focus);
+    });
+    EXPECT_EQ(!open, c.closes);
+    EXPECT_EQ(!forms.messages.empty(), c.searches); // nothing to find: the message shows
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, AboutKeys,
+                         testing::Values(CloseCase{"ok_button", cmdOK, 0, true, false},
+                                         CloseCase{"escape", cmdOK, U'\x1B', true, false},
+                                         CloseCase{"escape_on_sysinfo", cmdSysInfo, U'\x1B', true, true},
+                                         CloseCase{"enter_on_ok", cmdOK, U'\r', true, false},
+                                         CloseCase{"enter_on_sysinfo", cmdSysInfo, U'\r', false, true}),
+                         [](const auto &row) { return std::string(row.param.name); });
+
+TEST_F(AboutWindow, FoundToolStartsAndTheWindowStaysOpen)
+{
+    registry.setString(kPathKey, "PATH", "C:\\Tools\\MSINFO32.EXE");
+    system.startablePrograms.insert("C:\\Tools\\MSINFO32.EXE");
+    EXPECT_TRUE(afterShowing([&](Form &shown) { forms.click(shown, cmdSysInfo); }));
+    EXPECT_EQ(system.startAttempts, std::vector<std::string>{"C:\\Tools\\MSINFO32.EXE"});
+    EXPECT_TRUE(forms.messages.empty());
+}
+
+TEST_F(AboutWindow, MissingToolShowsTheMessageAndLeavesTheWindowAsItWas)
+{
+    EXPECT_TRUE(afterShowing([&](Form &shown) {
+        forms.click(shown, cmdSysInfo);
+        EXPECT_EQ(forms.text(shown, lblTitle), "Kelvastro");
+        EXPECT_EQ(forms.focusName(shown), "cmdSysInfo");
+    }));
+    EXPECT_EQ(forms.messages, std::vector<std::string>{"System Information Is Unavailable At This Time"});
+}
+
+} // namespace

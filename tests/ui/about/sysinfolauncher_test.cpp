@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fakeformsservices.h"
-#include "memoryregistry.h"
-#include "sysinfolauncher.h"
+#include "platform/testing/fakeformsservices.h"
+#include "platform/testing/fakesystemservices.h"
+#include "platform/testing/memoryregistry.h"
+#include "ui/about/sysinfolauncher.h"
 
 #include <gtest/gtest.h>
 
@@ -94,41 +95,42 @@ INSTANTIATE_TEST_SUITE_P(
 
 class StartSysInfoRoad : public testing::Test {
 protected:
-    StartSysInfoRoad() { services.registryToUse = &registry; }
-    void start() { SysInfoLauncher(services).StartSysInfo(); }
+    StartSysInfoRoad() { system.registryToUse = &registry; }
+    void start() { SysInfoLauncher(system, forms).StartSysInfo(); }
 
     MemoryRegistry registry;
-    FakeFormsServices services;
+    FakeSystemServices system;
+    FakeFormsServices forms;
 };
 
 TEST_F(StartSysInfoRoad, StartsThePathValueAsFoundWithoutTestingIt)
 {
     registry.setString(kPathKey, "PATH", "C:\\Tools\\MSINFO32.EXE");
-    services.startablePrograms.insert("C:\\Tools\\MSINFO32.EXE");
+    system.startablePrograms.insert("C:\\Tools\\MSINFO32.EXE");
     start();
-    EXPECT_EQ(services.startAttempts, std::vector<std::string>{"C:\\Tools\\MSINFO32.EXE"});
-    EXPECT_TRUE(services.fileTests.empty());
-    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(system.startAttempts, std::vector<std::string>{"C:\\Tools\\MSINFO32.EXE"});
+    EXPECT_TRUE(system.fileTests.empty());
+    EXPECT_TRUE(forms.messages.empty());
     EXPECT_EQ(registry.openHandles(), 0u);
 }
 
 TEST_F(StartSysInfoRoad, FallsBackToTheFolderValueWhenItHoldsTheTool)
 {
     registry.setString(kFolderKey, "MSINFO", "C:\\Shared\\MSINFO");
-    services.ordinaryFiles.insert(R"(C:\Shared\MSINFO\MSINFO32.EXE)");
-    services.startablePrograms.insert(R"(C:\Shared\MSINFO\MSINFO32.EXE)");
+    system.ordinaryFiles.insert(R"(C:\Shared\MSINFO\MSINFO32.EXE)");
+    system.startablePrograms.insert(R"(C:\Shared\MSINFO\MSINFO32.EXE)");
     start();
-    EXPECT_EQ(services.startAttempts, std::vector<std::string>{R"(C:\Shared\MSINFO\MSINFO32.EXE)"});
-    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(system.startAttempts, std::vector<std::string>{R"(C:\Shared\MSINFO\MSINFO32.EXE)"});
+    EXPECT_TRUE(forms.messages.empty());
 }
 
 TEST_F(StartSysInfoRoad, FolderWithoutTheToolShowsTheMessage)
 {
     registry.setString(kFolderKey, "MSINFO", "C:\\Shared\\MSINFO");
     start();
-    EXPECT_EQ(services.fileTests, std::vector<std::string>{R"(C:\Shared\MSINFO\MSINFO32.EXE)"});
-    EXPECT_TRUE(services.startAttempts.empty());
-    EXPECT_EQ(services.messages, std::vector<std::string>{kMessage});
+    EXPECT_EQ(system.fileTests, std::vector<std::string>{R"(C:\Shared\MSINFO\MSINFO32.EXE)"});
+    EXPECT_TRUE(system.startAttempts.empty());
+    EXPECT_EQ(forms.messages, std::vector<std::string>{kMessage});
 }
 
 // A path value of an unusable type no longer ends the search: the folder is tried.
@@ -136,11 +138,11 @@ TEST_F(StartSysInfoRoad, PathValueOfAnotherTypeFallsThroughToTheFolder)
 {
     registry.setRaw(kPathKey, "PATH", Registry::TypeBinary, {1, 2});
     registry.setString(kFolderKey, "MSINFO", "C:\\Shared");
-    services.ordinaryFiles.insert("C:\\Shared\\MSINFO32.EXE");
-    services.startablePrograms.insert("C:\\Shared\\MSINFO32.EXE");
+    system.ordinaryFiles.insert("C:\\Shared\\MSINFO32.EXE");
+    system.startablePrograms.insert("C:\\Shared\\MSINFO32.EXE");
     start();
     EXPECT_EQ(registry.opened, (std::vector<std::string>{kPathKey, kFolderKey}));
-    EXPECT_TRUE(services.messages.empty());
+    EXPECT_TRUE(forms.messages.empty());
 }
 
 TEST_F(StartSysInfoRoad, EmptyPathValueFallsThroughToTheFolder)
@@ -149,26 +151,27 @@ TEST_F(StartSysInfoRoad, EmptyPathValueFallsThroughToTheFolder)
     registry.setString(kFolderKey, "MSINFO", "C:\\Shared");
     start();
     EXPECT_EQ(registry.opened, (std::vector<std::string>{kPathKey, kFolderKey}));
-    EXPECT_EQ(services.messages, std::vector<std::string>{kMessage});
+    EXPECT_EQ(forms.messages, std::vector<std::string>{kMessage});
 }
 
 TEST_F(StartSysInfoRoad, PathThatCannotBeStartedShowsTheMessage)
 {
     registry.setString(kPathKey, "PATH", "C:\\Gone\\MSINFO32.EXE");
     start();
-    EXPECT_EQ(services.startAttempts.size(), 1u);
-    EXPECT_EQ(services.messages, std::vector<std::string>{kMessage});
+    EXPECT_EQ(system.startAttempts.size(), 1u);
+    EXPECT_EQ(forms.messages, std::vector<std::string>{kMessage});
 }
 
 TEST_F(StartSysInfoRoad, NothingInTheRegistryShowsTheMessageOnce)
 {
     start();
-    EXPECT_TRUE(services.startAttempts.empty());
-    EXPECT_EQ(services.messages, std::vector<std::string>{kMessage});
+    EXPECT_TRUE(system.startAttempts.empty());
+    EXPECT_EQ(forms.messages, std::vector<std::string>{kMessage});
     EXPECT_EQ(registry.openHandles(), 0u);
 }
 
-// Where there is no registry, the first known tool on the search path.
+#ifndef _WIN32
+// Where there is no registry (not Windows), the first known tool on the search path.
 class ToolOnSearchPath : public testing::Test {
 protected:
     ToolOnSearchPath()
@@ -192,22 +195,23 @@ protected:
     }
     void start()
     {
-        services.searchPath = (root / "a").string() + ":" + (root / "b").string();
-        SysInfoLauncher(services).StartSysInfo();
+        system.searchPath = (root / "a").string() + ":" + (root / "b").string();
+        SysInfoLauncher(system, forms).StartSysInfo();
     }
 
     std::filesystem::path root;
-    FakeFormsServices services;
+    FakeSystemServices system;
+    FakeFormsServices forms;
 };
 
 TEST_F(ToolOnSearchPath, StartsTheMostPreferredToolFound)
 {
     make("a", "gnome-system-monitor");
     const std::string hardinfo = make("b", "hardinfo");
-    services.startablePrograms.insert(hardinfo);
+    system.startablePrograms.insert(hardinfo);
     start();
-    EXPECT_EQ(services.startAttempts, std::vector<std::string>{hardinfo});
-    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(system.startAttempts, std::vector<std::string>{hardinfo});
+    EXPECT_TRUE(forms.messages.empty());
 }
 
 TEST_F(ToolOnSearchPath, SkipsFilesThatAreNotExecutableOrAreFolders)
@@ -215,17 +219,19 @@ TEST_F(ToolOnSearchPath, SkipsFilesThatAreNotExecutableOrAreFolders)
     make("a", "hardinfo", false);
     std::filesystem::create_directories(root / "a" / "kinfocenter");
     const std::string monitor = make("b", "gnome-system-monitor");
-    services.startablePrograms.insert(monitor);
+    system.startablePrograms.insert(monitor);
     start();
-    EXPECT_EQ(services.startAttempts, std::vector<std::string>{monitor});
+    EXPECT_EQ(system.startAttempts, std::vector<std::string>{monitor});
 }
 
 TEST_F(ToolOnSearchPath, NoneFoundShowsTheMessage)
 {
     make("a", "unrelated-tool");
     start();
-    EXPECT_TRUE(services.startAttempts.empty());
-    EXPECT_EQ(services.messages, std::vector<std::string>{kMessage});
+    EXPECT_TRUE(system.startAttempts.empty());
+    EXPECT_EQ(forms.messages, std::vector<std::string>{kMessage});
 }
+
+#endif
 
 } // namespace

@@ -1,270 +1,229 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rate lock, the zero checks on leaving a field, and the focus forwarding
-// past two result fields.
-#include "fakeformsservices.h"
-#include "kelvastro.h"
-#include "uitestmain.h"
+// past two result fields, through a scripted front end.
+#include "platform/testing/fakeformsservices.h"
+#include "platform/testing/fakesystemservices.h"
+#include "ui/calculator/kelvastro.h"
+#include "ui/calculator/kelvastrodefinition.h"
 
-#include <QClipboard>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
-#include <memory>
+#include <gtest/gtest.h>
 
 using namespace kelvastro;
+using namespace kelvastro::calculator;
 
-class RateCheckTest : public QObject {
-    Q_OBJECT
+namespace {
 
-    std::unique_ptr<FakeFormsServices> services;
-    std::unique_ptr<Kelvastro> window;
+constexpr OleColor kGrey = 0x00E0E0E0;
+constexpr OleColor kWindowBackground = 0x80000005u;
+constexpr OleColor kInactiveCaptionText = 0x80000013u;
 
-    void open()
+class RateAndChecks : public testing::Test {
+protected:
+    RateAndChecks() { forms.show(window); }
+    void TearDown() override
     {
-        services = std::make_unique<FakeFormsServices>();
-        window = std::make_unique<Kelvastro>(*services, NumberLocale{".", ",", 3, 3});
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        for (const auto &fault : forms.faults)
+            ADD_FAILURE() << fault;
     }
-    QLineEdit *field(Field f) const { return window->field(f); }
-    QPushButton *rateButton() const { return window->findChild<QPushButton *>(QStringLiteral("Command2")); }
-    void fill(Field f, const QString &text)
-    {
-        field(f)->setFocus();
-        field(f)->selectAll();
-        QTest::keyClicks(field(f), text);
-    }
-    void settle() { QTest::qWait(20); } // queued zero checks run
+    const std::string &text(ControlId id) { return forms.text(window, id); }
+    void fill(ControlId id, std::string_view t) { forms.fill(window, id, t); }
+    const FakeFormsServices::ControlState &rate() { return forms.control(window, Text8); }
 
-private slots:
-    void cleanup()
-    {
-        window.reset();
-        services.reset();
-    }
-
-    void rateToggleShowsThreeLooks()
-    {
-        open();
-        QLineEdit *rate = field(Field::Text8);
-        QVERIFY(rate->isReadOnly());
-        QCOMPARE(rate->palette().color(QPalette::Base), QColor(0xE0, 0xE0, 0xE0));
-        QCOMPARE(rateButton()->text(), QStringLiteral("Change Brokerage %"));
-
-        QTest::mouseClick(rateButton(), Qt::LeftButton);
-        QVERIFY(!rate->isReadOnly());
-        QCOMPARE(rate->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
-        QCOMPARE(rateButton()->text(), QStringLiteral("OK"));
-
-        QTest::mouseClick(rateButton(), Qt::LeftButton);
-        QVERIFY(rate->isReadOnly());
-        QCOMPARE(rate->palette().color(QPalette::Base), QColor(0xD4, 0xD0, 0xC8)); // inactive caption text
-        QCOMPARE(rateButton()->text(), QStringLiteral("Change brokerage %"));
-
-        QTest::mouseClick(rateButton(), Qt::LeftButton);
-        QVERIFY(!rate->isReadOnly());
-        QCOMPARE(rateButton()->text(), QStringLiteral("OK"));
-        QCOMPARE(rate->text(), QStringLiteral("0.3"));
-    }
-
-    void rateEditRecalculatesAtOnceAndStaysAfterLock()
-    {
-        open();
-        fill(Field::Text1, QStringLiteral("10"));
-        fill(Field::Text2, QStringLiteral("5"));
-        fill(Field::Text5, QStringLiteral("12"));
-        QTest::mouseClick(rateButton(), Qt::LeftButton);
-        fill(Field::Text8, QStringLiteral("0.5"));
-        QCOMPARE(field(Field::Text3)->text(), QStringLiteral("50.25"));
-        QCOMPARE(field(Field::Text7)->text(), QStringLiteral("9.45"));
-        QTest::mouseClick(rateButton(), Qt::LeftButton);
-        QCOMPARE(field(Field::Text8)->text(), QStringLiteral("0.5"));
-        QCOMPARE(field(Field::Text3)->text(), QStringLiteral("50.25"));
-    }
-
-    void lockedRateCanBeCopiedButNotChanged()
-    {
-        open();
-        QLineEdit *rate = field(Field::Text8);
-        rate->setFocus();
-        QCOMPARE(QApplication::focusWidget(), rate);
-        QTest::keyClicks(rate, QStringLiteral("9"));
-        QTest::keyClick(rate, Qt::Key_Backspace);
-        rate->selectAll();
-        QTest::keyClick(rate, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("0.3"));
-        QGuiApplication::clipboard()->setText(QStringLiteral("7"));
-        QTest::keyClick(rate, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(rate->text(), QStringLiteral("0.3"));
-    }
-
-    void escapePressesRateButtonAndEnterDoesNot()
-    {
-        open();
-        QTest::keyClick(field(Field::Text1), Qt::Key_Return);
-        QCOMPARE(rateButton()->text(), QStringLiteral("Change Brokerage %"));
-        QTest::keyClick(field(Field::Text1), Qt::Key_Escape);
-        QTRY_COMPARE(rateButton()->text(), QStringLiteral("OK"));
-    }
-
-    void zeroCheckOnLeavingField_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("message"); // empty: none
-
-        const std::pair<const char *, const char *> fields[] = {
-            {"Text1", "Buying Price should not be zero"},
-            {"Text2", "Quantity should not be zero"},
-            {"Text5", "Selling Price should not be zero"},
-        };
-        for (auto [name, message] : fields) {
-            QTest::addRow("%s_zero", name) << name << "0" << message;
-            QTest::addRow("%s_zero_point_zero", name) << name << "0.0" << "";
-            QTest::addRow("%s_double_zero", name) << name << "00" << "";
-            QTest::addRow("%s_blank_then_zero", name) << name << " 0" << "";
-            QTest::addRow("%s_empty", name) << name << "" << "";
-        }
-    }
-    void zeroCheckOnLeavingField()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, text);
-        QFETCH(QString, message);
-        open();
-        auto *edit = window->findChild<QLineEdit *>(name);
-        edit->setFocus();
-        QTest::keyClicks(edit, text);
-        QTest::mouseClick(field(Field::Text9), Qt::LeftButton);
-        settle();
-        if (message.isEmpty()) {
-            QVERIFY(services->messages.empty());
-            QCOMPARE(QApplication::focusWidget(), field(Field::Text9));
-        } else {
-            QCOMPARE(services->messages.size(), size_t(1));
-            QCOMPARE(QString::fromStdString(services->messages.front()), message);
-            QCOMPARE(QApplication::focusWidget(), edit);
-            QCOMPARE(edit->text(), QStringLiteral("0"));
-        }
-    }
-
-    void twoZeroFieldsSettleWithOneMessagePerLeaving()
-    {
-        open();
-        field(Field::Text2)->setText(QStringLiteral("0"));
-        field(Field::Text1)->setText(QStringLiteral("0"));
-        QCOMPARE(QApplication::focusWidget(), field(Field::Text1));
-        for (int i = 0; i < 3; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            settle();
-        }
-        QCOMPARE(services->messages.size(), size_t(3));
-        QCOMPARE(QApplication::focusWidget(), field(Field::Text1));
-        for (const auto &m : services->messages)
-            QCOMPARE(m, std::string("Buying Price should not be zero"));
-    }
-
-    // Tab from a zero Quantity would land in Total buying Price and be sent on;
-    // the check wins, once.
-    void tabFromZeroTowardsForwardedFieldEndsInZeroField()
-    {
-        open();
-        fill(Field::Text2, QStringLiteral("0"));
-        QTest::keyClick(field(Field::Text2), Qt::Key_Tab);
-        settle();
-        QCOMPARE(services->messages.size(), size_t(1));
-        QCOMPARE(QApplication::focusWidget(), field(Field::Text2));
-    }
-
-    void noMessageWhenWindowMerelyLosesActivation()
-    {
-        open();
-        fill(Field::Text5, QStringLiteral("0"));
-        QWidget other;
-        other.setFocusPolicy(Qt::StrongFocus);
-        other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
-        settle();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        settle();
-        QVERIFY(services->messages.empty());
-        QCOMPARE(QApplication::focusWidget(), field(Field::Text5));
-    }
-
-    // A real box takes the focus while it is open and gives it back when
-    // closed; that must not count as leaving the field again.
-    void messageBoxTakingFocusRaisesNoSecondMessage()
-    {
-        open();
-        services->onMessage = [](const std::string &) {
-            QWidget box;
-            box.setFocusPolicy(Qt::StrongFocus);
-            box.show();
-            box.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&box));
-        };
-        fill(Field::Text1, QStringLiteral("0"));
-        QTest::keyClick(field(Field::Text1), Qt::Key_Tab);
-        settle();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        settle();
-        QCOMPARE(services->messages.size(), size_t(1));
-        QCOMPARE(QApplication::focusWidget(), field(Field::Text1));
-    }
-
-    // The press that took the focus from a zero field is over once its message
-    // is up: the box takes the release, so the button must not stay drawn down.
-    void rateButtonIsNotLeftPressedByAZeroCheck()
-    {
-        open();
-        fill(Field::Text1, QStringLiteral("0"));
-        QTest::mousePress(rateButton(), Qt::LeftButton);
-        settle();
-        QCOMPARE(services->messages.size(), size_t(1));
-        QVERIFY(!rateButton()->isDown());
-        QCOMPARE(QApplication::focusWidget(), field(Field::Text1));
-        QTest::mouseRelease(rateButton(), Qt::LeftButton);
-        QCOMPARE(rateButton()->text(), QStringLiteral("Change Brokerage %"));
-    }
-
-    void focusIsForwardedPastTwoResultFields_data()
-    {
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("clicked"); // "Tab" or "Backtab": press that key instead
-        QTest::addColumn<QString>("landsIn");
-        QTest::newRow("click_total_buying") << "Text1" << "Text3" << "Text5";
-        QTest::newRow("click_profit") << "Text1" << "Text7" << "Text9";
-        QTest::newRow("tab_from_quantity") << "Text2" << "Tab" << "Text5";
-        QTest::newRow("tab_from_total_selling") << "Text6" << "Tab" << "Text9";
-        QTest::newRow("tab_from_balance") << "Text4" << "Tab" << "Text5";
-        // Backwards the focus goes on backwards, or Shift+Tab would be sent forward again.
-        QTest::newRow("shift_tab_from_selling") << "Text5" << "Backtab" << "Text4";
-        QTest::newRow("shift_tab_from_balance") << "Text4" << "Backtab" << "Text2";
-        QTest::newRow("shift_tab_from_rate") << "Text8" << "Backtab" << "Text6";
-    }
-    void focusIsForwardedPastTwoResultFields()
-    {
-        QFETCH(QString, from);
-        QFETCH(QString, clicked);
-        QFETCH(QString, landsIn);
-        open();
-        auto *start = window->findChild<QLineEdit *>(from);
-        start->setFocus();
-        if (clicked == QStringLiteral("Tab"))
-            QTest::keyClick(start, Qt::Key_Tab);
-        else if (clicked == QStringLiteral("Backtab"))
-            QTest::keyClick(start, Qt::Key_Backtab, Qt::ShiftModifier);
-        else
-            QTest::mouseClick(window->findChild<QLineEdit *>(clicked), Qt::LeftButton);
-        settle();
-        QCOMPARE(QApplication::focusWidget()->objectName(), landsIn);
-        QVERIFY(services->messages.empty());
-    }
+    FakeFormsServices forms;
+    FakeSystemServices system;
+    Kelvastro window{forms, system, NumberLocale{".", ",", 3, 3}};
 };
 
-KELVASTRO_UI_TEST_MAIN(RateCheckTest)
-#include "ratecheck_test.moc"
+TEST_F(RateAndChecks, RateToggleShowsThreeLooks)
+{
+    EXPECT_TRUE(rate().locked);
+    EXPECT_EQ(rate().backColor, kGrey);
+
+    forms.click(window, Command2);
+    EXPECT_FALSE(rate().locked);
+    EXPECT_EQ(rate().backColor, kWindowBackground);
+    EXPECT_EQ(text(Command2), "OK");
+    EXPECT_EQ(text(status), "Brokerage rate open for editing");
+
+    forms.click(window, Command2);
+    EXPECT_TRUE(rate().locked);
+    EXPECT_EQ(rate().backColor, kInactiveCaptionText);
+    EXPECT_EQ(text(Command2), "Change brokerage %");
+    EXPECT_EQ(text(status), "Brokerage rate locked");
+
+    forms.click(window, Command2);
+    EXPECT_FALSE(rate().locked);
+    EXPECT_EQ(text(Command2), "OK");
+    EXPECT_EQ(text(Text8), "0.3"); // the toggle changes no text
+}
+
+TEST_F(RateAndChecks, RateEditRecalculatesAtOnceAndStaysAfterTheLock)
+{
+    fill(Text1, "10");
+    fill(Text2, "5");
+    fill(Text5, "12");
+    forms.click(window, Command2);
+    fill(Text8, "0.5");
+    EXPECT_EQ(text(Text3), "50.25");
+    EXPECT_EQ(text(Text7), "9.45");
+    forms.click(window, Command2);
+    EXPECT_EQ(text(Text8), "0.5");
+    EXPECT_EQ(text(Text3), "50.25");
+}
+
+TEST_F(RateAndChecks, LockedRateTakesTheFocusButNoTyping)
+{
+    forms.click(window, Text8);
+    EXPECT_EQ(forms.focusName(window), "Text8");
+    forms.type(window, "9");
+    EXPECT_EQ(text(Text8), "0.3");
+}
+
+struct ZeroCase {
+    const char *name;
+    ControlId field;
+    const char *text;
+    const char *message; // empty: none
+};
+
+void PrintTo(const ZeroCase &c, std::ostream *os) { *os << c.name; }
+
+class ZeroCheck : public RateAndChecks, public testing::WithParamInterface<ZeroCase> {};
+
+// Left by a click elsewhere and by Tab: only the exact text "0" is refused.
+TEST_P(ZeroCheck, OnLeavingTheField)
+{
+    const ZeroCase &c = GetParam();
+    for (bool byTab : {false, true}) {
+        SCOPED_TRACE(byTab ? "Tab" : "click");
+        forms.messages.clear();
+        fill(c.field, c.text);
+        if (byTab)
+            forms.tab(window);
+        else
+            forms.click(window, Text9);
+        if (*c.message) {
+            EXPECT_EQ(forms.messages, std::vector<std::string>{c.message});
+            EXPECT_EQ(forms.focus(window), c.field);
+            EXPECT_EQ(text(c.field), "0");
+        } else {
+            EXPECT_TRUE(forms.messages.empty());
+            EXPECT_NE(forms.focus(window), c.field);
+        }
+        fill(c.field, "1");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, ZeroCheck,
+                         testing::Values(ZeroCase{"buying_zero", Text1, "0", "Buying Price should not be zero"},
+                                         ZeroCase{"quantity_zero", Text2, "0", "Quantity should not be zero"},
+                                         ZeroCase{"selling_zero", Text5, "0", "Selling Price should not be zero"},
+                                         ZeroCase{"quantity_zero_point_zero", Text2, "0.0", ""},
+                                         ZeroCase{"quantity_double_zero", Text2, "00", ""},
+                                         ZeroCase{"quantity_blank_then_zero", Text2, " 0", ""},
+                                         ZeroCase{"selling_empty", Text5, "", ""},
+                                         ZeroCase{"buying_zero_then_blank", Text1, "0 ", ""}),
+                         [](const auto &row) { return std::string(row.param.name); });
+
+// Both at zero: every Tab from Buying price is refused once, without the
+// two checks taking the focus back and forth.
+TEST_F(RateAndChecks, TwoZeroFieldsSettleWithOneMessagePerLeaving)
+{
+    forms.view(window).setText(Text2, "0");
+    forms.view(window).setText(Text1, "0");
+    for (int i = 0; i < 3; ++i)
+        forms.tab(window);
+    EXPECT_EQ(forms.messages, std::vector<std::string>(3, "Buying Price should not be zero"));
+    EXPECT_EQ(forms.focusName(window), "Text1");
+}
+
+// Tab from a zero Quantity would land in Total buying Price and be sent on; the check wins, once.
+TEST_F(RateAndChecks, TabFromZeroTowardsAForwardingFieldEndsInTheZeroField)
+{
+    fill(Text2, "0");
+    forms.tab(window);
+    EXPECT_EQ(forms.messages.size(), 1u);
+    EXPECT_EQ(forms.focusName(window), "Text2");
+}
+
+TEST_F(RateAndChecks, NoMessageWhenAnotherProgramTakesTheFocus)
+{
+    fill(Text5, "0");
+    forms.leaveWindow(window);
+    forms.returnToWindow(window);
+    EXPECT_TRUE(forms.messages.empty());
+    EXPECT_EQ(forms.focusName(window), "Text5");
+}
+
+// The press that would move the focus from a zero field to the button is refused with the focus.
+TEST_F(RateAndChecks, ClickOnTheRateButtonFromAZeroFieldDoesNotToggle)
+{
+    fill(Text1, "0");
+    forms.click(window, Command2);
+    EXPECT_EQ(forms.messages.size(), 1u);
+    EXPECT_EQ(forms.focusName(window), "Text1");
+    EXPECT_EQ(text(Command2), "Change Brokerage %");
+}
+
+struct ForwardCase {
+    const char *name;
+    ControlId from;
+    enum { Click, Tab, ShiftTab } how;
+    ControlId clicked; // for Click
+    ControlId landsIn;
+};
+
+void PrintTo(const ForwardCase &c, std::ostream *os) { *os << c.name; }
+
+class Forwarding : public RateAndChecks, public testing::WithParamInterface<ForwardCase> {};
+
+TEST_P(Forwarding, NeverRestsOnTheTwoTotals)
+{
+    const ForwardCase &c = GetParam();
+    forms.click(window, c.from);
+    if (c.how == ForwardCase::Click)
+        forms.click(window, c.clicked);
+    else if (c.how == ForwardCase::Tab)
+        forms.tab(window);
+    else
+        forms.shiftTab(window);
+    EXPECT_EQ(forms.focus(window), c.landsIn) << forms.focusName(window);
+    EXPECT_TRUE(forms.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Moves, Forwarding,
+    testing::Values(ForwardCase{"click_total_buying", Text1, ForwardCase::Click, Text3, Text5},
+                    ForwardCase{"click_profit", Text1, ForwardCase::Click, Text7, Text9},
+                    ForwardCase{"tab_from_quantity", Text2, ForwardCase::Tab, 0, Text5},
+                    ForwardCase{"tab_from_total_selling", Text6, ForwardCase::Tab, 0, Text9},
+                    ForwardCase{"tab_from_balance", Text4, ForwardCase::Tab, 0, Text5},
+                    // Backwards the focus goes on backwards, or Shift+Tab would be sent forward again.
+                    ForwardCase{"shift_tab_from_selling", Text5, ForwardCase::ShiftTab, 0, Text4},
+                    ForwardCase{"shift_tab_from_balance", Text4, ForwardCase::ShiftTab, 0, Text2},
+                    ForwardCase{"shift_tab_from_rate", Text8, ForwardCase::ShiftTab, 0, Text6}),
+    [](const auto &row) { return std::string(row.param.name); });
+
+TEST_F(RateAndChecks, TabVisitsTheFieldsInTheirOrderPastTheTotals)
+{
+    std::vector<std::string> visited;
+    for (int i = 0; i < 9; ++i) {
+        visited.push_back(forms.focusName(window));
+        forms.tab(window);
+    }
+    EXPECT_EQ(visited, (std::vector<std::string>{"Text1", "Text2", "Text5", "Text6", "Text9", "Text1", "Text2",
+                                                 "Text5", "Text6"}));
+}
+
+TEST_F(RateAndChecks, ShiftTabVisitsEveryStopButTheTotals)
+{
+    std::vector<std::string> visited;
+    for (int i = 0; i < 9; ++i) {
+        forms.shiftTab(window);
+        visited.push_back(forms.focusName(window));
+    }
+    EXPECT_EQ(visited, (std::vector<std::string>{"Text9", "Command2", "Text8", "Text6", "Text5", "Text4", "Text2",
+                                                 "Text1", "Text9"}));
+}
+
+} // namespace

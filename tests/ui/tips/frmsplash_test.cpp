@@ -1,155 +1,84 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fakeformsservices.h"
-#include "frmsplash.h"
-#include "kelvastro.h"
-#include "labelfit.h"
-#include "uitestmain.h"
+#include "platform/testing/fakeformsservices.h"
+#include "ui/tips/frmsplash.h"
+#include "ui/tips/frmsplashdefinition.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QScreen>
-#include <QAccessible>
-#include <QTest>
-#include <QTimer>
-
-#include <memory>
+#include <gtest/gtest.h>
 
 using namespace kelvastro;
+using namespace kelvastro::tips;
 
-class FrmSplashTest : public QObject {
-    Q_OBJECT
+namespace {
 
-    std::unique_ptr<frmSplash> splash;
-
-    void open()
+class TipsWindow : public testing::Test {
+protected:
+    // Plays the user inside the modal showing; returns whether the window was still open after it.
+    bool afterShowing(const std::function<void(Form &)> &user)
     {
-        splash = std::make_unique<frmSplash>();
-        splash->open();
-        QVERIFY(QTest::qWaitForWindowExposed(splash.get()));
-    }
-    QWidget *panel() const { return splash->findChild<QWidget *>(QStringLiteral("Frame1")); }
-
-private slots:
-    void cleanup() { splash.reset(); }
-
-    void keysThatTypeCloseOthersDoNot_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<bool>("closes");
-        QTest::newRow("enter") << int(Qt::Key_Return) << 0 << true;
-        QTest::newRow("escape") << int(Qt::Key_Escape) << 0 << true;
-        QTest::newRow("letter") << int(Qt::Key_A) << 0 << true;
-        QTest::newRow("digit") << int(Qt::Key_7) << 0 << true;
-        QTest::newRow("space") << int(Qt::Key_Space) << 0 << true;
-        QTest::newRow("backspace") << int(Qt::Key_Backspace) << 0 << true;
-        QTest::newRow("arrow") << int(Qt::Key_Left) << 0 << false;
-        QTest::newRow("function_key") << int(Qt::Key_F5) << 0 << false;
-        QTest::newRow("shift_alone") << int(Qt::Key_Shift) << int(Qt::ShiftModifier) << false;
-        QTest::newRow("page_down") << int(Qt::Key_PageDown) << 0 << false;
-        QTest::newRow("delete") << int(Qt::Key_Delete) << 0 << false;
-        QTest::newRow("ctrl_letter") << int(Qt::Key_C) << int(Qt::ControlModifier) << false;
-    }
-    void keysThatTypeCloseOthersDoNot()
-    {
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QFETCH(bool, closes);
-        open();
-        // With the text that X11 gives each key: Delete carries DEL, Ctrl+C carries ETX.
-        QString text;
-        if (key == Qt::Key_Delete)
-            text = QStringLiteral("\x7f");
-        else if (modifiers == Qt::ControlModifier)
-            text = QString(QChar(key - Qt::Key_A + 1));
-        if (text.isEmpty())
-            QTest::keyClick(splash.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        else
-            QTest::sendKeyEvent(QTest::Click, splash.get(), Qt::Key(key), text, Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(splash->isVisible(), !closes);
+        bool open = false;
+        forms.onModal = [&](Form &shown) {
+            user(shown);
+            open = forms.isShown(shown);
+            if (open)
+                forms.unload(shown); // the test closes what the user left open
+        };
+        forms.showModal(tips);
+        return open;
     }
 
-    void clickOnPanelCloses()
-    {
-        open();
-        QTest::mouseClick(panel(), Qt::LeftButton, {}, QPoint(60, 100));
-        QVERIFY(!splash->isVisible());
-    }
-
-    void clickOnLabelOrMarginDoesNothing_data()
-    {
-        QTest::addColumn<QString>("target");
-        QTest::newRow("tips_label") << "Label2";
-        QTest::newRow("version_label") << "lblVersion";
-        QTest::newRow("dark_red_margin") << "";
-    }
-    void clickOnLabelOrMarginDoesNothing()
-    {
-        QFETCH(QString, target);
-        open();
-        if (target.isEmpty())
-            QTest::mouseClick(splash.get(), Qt::LeftButton, {}, QPoint(3, 3));
-        else
-            QTest::mouseClick(splash->findChild<QLabel *>(target), Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(splash->isVisible());
-    }
-
-    void looksAsDefined()
-    {
-        open();
-        // No title bar to read, so the window is named for screen readers.
-        QCOMPARE(QAccessible::queryAccessibleInterface(splash.get())->text(QAccessible::Name), QStringLiteral("Tips"));
-        QCOMPARE(splash->size(), QSize(492, 283));
-        QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
-        QVERIFY(splash->windowTitle().isEmpty());
-        QCOMPARE(splash->palette().color(QPalette::Window), QColor(128, 0, 0));
-        QCOMPARE(panel()->geometry(), QRect(10, 4, 472, 270));
-        QCOMPARE(panel()->palette().color(QPalette::Window), QColor(255, 255, 192));
-        QCOMPARE(splash->findChild<QLabel *>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Kelvastro v 1.0"));
-        QVERIFY(splash->findChild<QLabel *>(QStringLiteral("Label2"))->text().startsWith("Please follow the tips :"));
-        const QRect screen = splash->screen()->availableGeometry();
-        QVERIFY(qAbs(splash->geometry().center().x() - screen.center().x()) <= 1);
-        QVERIFY(qAbs(splash->geometry().center().y() - screen.center().y()) <= 1);
-        for (auto *w : splash->findChildren<QWidget *>())
-            QCOMPARE(w->focusPolicy(), Qt::NoFocus);
-    }
-
-    // The right-aligned owner line starts left of the panel and still shows whole.
-    void everyCaptionShowsWhole()
-    {
-        open();
-        const QStringList clipped = clippedLabels(splash.get());
-        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
-    }
-
-    // Opened from the calculator's menu: modal, once per opening, and the
-    // calculator is as it was afterwards.
-    void opensFromHelpMenuAndLeavesCalculatorUnchanged()
-    {
-        FakeFormsServices services;
-        Kelvastro calculator(services, NumberLocale{});
-        calculator.show();
-        QVERIFY(QTest::qWaitForWindowActive(&calculator));
-        QTest::keyClicks(calculator.field(Field::Text1), QStringLiteral("10"));
-
-        for (int opening = 0; opening < 2; ++opening) {
-            bool sawModal = false;
-            QTimer::singleShot(50, [&] {
-                auto *tips = qobject_cast<frmSplash *>(QApplication::activeModalWidget());
-                sawModal = tips && tips->isVisible();
-                if (tips)
-                    QTest::keyClick(tips, Qt::Key_Space);
-            });
-            calculator.findChild<QAction *>(QStringLiteral("help"))->trigger();
-            QVERIFY(sawModal);
-        }
-        QCOMPARE(calculator.findChildren<frmSplash *>().size(), 1);
-        QCOMPARE(calculator.field(Field::Text1)->text(), QStringLiteral("10"));
-        QCOMPARE(calculator.field(Field::Text8)->text(), QStringLiteral("0.3"));
-        QVERIFY(services.messages.empty());
-    }
+    FakeFormsServices forms;
+    frmSplash tips{forms};
 };
 
-KELVASTRO_UI_TEST_MAIN(FrmSplashTest)
-#include "frmsplash_test.moc"
+struct KeyCase {
+    const char *name;
+    char32_t character;
+    bool closes;
+};
+
+void PrintTo(const KeyCase &c, std::ostream *os) { *os << c.name; }
+
+class TipsKey : public TipsWindow, public testing::WithParamInterface<KeyCase> {};
+
+TEST_P(TipsKey, ClosesOnlyOnAKeyThatTypes)
+{
+    EXPECT_EQ(afterShowing([&](Form &shown) { forms.pressKey(shown, GetParam().character); }), !GetParam().closes);
+    EXPECT_TRUE(forms.faults.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, TipsKey,
+                         testing::Values(KeyCase{"enter", U'\r', true}, KeyCase{"escape", U'\x1B', true},
+                                         KeyCase{"letter", U'a', true}, KeyCase{"digit", U'7', true},
+                                         KeyCase{"space", U' ', true}, KeyCase{"backspace", U'\b', true},
+                                         KeyCase{"accented_letter", U'\u00E9', true},
+                                         KeyCase{"letter_beyond_the_basic_plane", U'\U0001D400', true},
+                                         KeyCase{"arrow_or_function_key", 0, false},
+                                         KeyCase{"delete", U'\x7F', false}, KeyCase{"ctrl_c", U'\x03', false},
+                                         KeyCase{"tab", U'\t', false}, KeyCase{"c1_control", U'\u009B', false}),
+                         [](const auto &row) { return std::string(row.param.name); });
+
+TEST_F(TipsWindow, ClickOnThePanelCloses)
+{
+    EXPECT_FALSE(afterShowing([&](Form &shown) { forms.click(shown, Frame1); }));
+}
+
+TEST_F(TipsWindow, ClickOnALabelDoesNothing)
+{
+    for (ControlId label : {Label2, lblVersion, lblLicenseTo})
+        EXPECT_TRUE(afterShowing([&](Form &shown) { forms.click(shown, label); })) << label;
+}
+
+TEST_F(TipsWindow, EveryOpeningShowsTheDefinedTexts)
+{
+    for (int opening = 0; opening < 2; ++opening) {
+        afterShowing([&](Form &shown) {
+            EXPECT_EQ(forms.text(shown, lblVersion), "Kelvastro v 1.0");
+            EXPECT_EQ(forms.text(shown, Label1), "");
+            EXPECT_EQ(forms.accessibleName(shown), "Tips");
+            forms.pressKey(shown, U'x');
+        });
+    }
+    EXPECT_EQ(forms.modalsShown.size(), 2u);
+}
+
+} // namespace

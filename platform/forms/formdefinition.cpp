@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/forms/formdefinition.h"
+
+#include <algorithm>
+
+namespace kelvastro {
+
+namespace {
+constexpr OleColor kWindowBackground = 0x80000005u;
+constexpr OleColor kWindowText = 0x80000008u;
+constexpr OleColor kButtonFace = 0x8000000Fu;
+constexpr OleColor kButtonText = 0x80000012u;
+} // namespace
+
+ControlId FormDefinition::find(std::string_view controlName) const
+{
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        if (controls[i].name == controlName)
+            return static_cast<ControlId>(i);
+    return kNoControl;
+}
+
+bool takesFocus(const ControlDef &control)
+{
+    return control.kind == ControlKind::TextBox || control.kind == ControlKind::Button;
+}
+
+std::vector<ControlId> tabOrder(const FormDefinition &form)
+{
+    std::vector<ControlId> order;
+    for (std::size_t i = 0; i < form.controls.size(); ++i)
+        if (takesFocus(form.controls[i]))
+            order.push_back(static_cast<ControlId>(i));
+    // Equal indexes keep their definition order.
+    std::stable_sort(order.begin(), order.end(), [&form](ControlId a, ControlId b) {
+        return form.control(a).tabIndex < form.control(b).tabIndex;
+    });
+    return order;
+}
+
+std::string_view spokenName(const FormDefinition &form, ControlId id)
+{
+    const ControlDef &control = form.control(id);
+    if (!control.accessibleName.empty())
+        return control.accessibleName;
+    for (const ControlDef &other : form.controls)
+        if (other.kind == ControlKind::Label && other.buddy == id)
+            return other.caption;
+    return control.kind == ControlKind::TextBox ? std::string_view{} : control.caption;
+}
+
+OleColor foreColorOf(const ControlDef &control)
+{
+    if (control.foreColor)
+        return *control.foreColor;
+    return control.kind == ControlKind::TextBox ? kWindowText : kButtonText;
+}
+
+OleColor backColorOf(const ControlDef &control)
+{
+    if (control.backColor)
+        return *control.backColor;
+    return control.kind == ControlKind::TextBox ? kWindowBackground : kButtonFace;
+}
+
+} // namespace kelvastro

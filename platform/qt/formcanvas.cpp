@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/qt/formcanvas.h"
+
+#include "platform/qt/formdesign.h"
+#include "platform/qt/olecolor.h"
+
+#include <QPainter>
+
+namespace kelvastro {
+
+FormCanvas::FormCanvas(const FormDefinition &definition, QWidget *parent)
+    : QWidget(parent), m_definition(definition)
+{
+    setObjectName(QStringLiteral("canvas"));
+    setFixedSize(form::px(definition.clientWidth), form::px(definition.clientHeight));
+    form::setBackground(this, definition.backColor);
+}
+
+void FormCanvas::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    for (const ControlDef &line : m_definition.controls) {
+        if (line.kind != ControlKind::Line)
+            continue;
+        QPen pen(oleColor(foreColorOf(line)));
+        pen.setWidth(line.lineWidth);
+        pen.setCapStyle(Qt::FlatCap);
+        p.setPen(pen);
+        // A wider pen grows down and right from the line, as the window draws it.
+        const double offset = (line.lineWidth - 1) / 2.0;
+        p.drawLine(QPointF(form::px(line.left) + offset, form::px(line.top) + offset),
+                   QPointF(form::px(line.width) + offset, form::px(line.height) + offset));
+    }
+}
+
+} // namespace kelvastro

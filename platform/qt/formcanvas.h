@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/forms/formdefinition.h"
+
+#include <QWidget>
+
+namespace kelvastro {
+
+// A window's client area: its background, and the lines of its definition,
+// drawn on the surface beneath the controls.
+class FormCanvas final : public QWidget {
+    Q_OBJECT
+public:
+    FormCanvas(const FormDefinition &definition, QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    const FormDefinition &m_definition;
+};
+
+} // namespace kelvastro

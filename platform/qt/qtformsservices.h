@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/forms/formsservices.h"
+
+#include <QString>
+
+#include <map>
+#include <memory>
+
+class QWidget;
+
+namespace kelvastro {
+
+class FormDialog;
+class QtFormView;
+
+// The Qt front end: each form rendered by a QtFormView, modal showing by
+// QDialog::exec, work posted to the event loop, Qt's message box and clipboard.
+class QtFormsServices : public FormsServices {
+public:
+    QtFormsServices();
+    ~QtFormsServices() override;
+
+    FormView &view(Form &form) override;
+    void release(Form &form) override;
+    void show(Form &form) override;
+    void showModal(Form &form) override;
+    void unload(Form &form) override;
+    void post(Form &owner, std::function<void()> work) override;
+    void showMessage(std::string_view text) final;
+    void copyToClipboard(std::string_view text) override;
+    void endProgram() override;
+    ApplicationInfo application() const override;
+
+    // Places and loads a secondary form for a modal showing and gives the focus
+    // to its first control; showModal then waits for it to close.
+    FormDialog *prepareModal(Form &form);
+    // The widget that shows the form, rendering it if need be.
+    QWidget *window(Form &form);
+    QtFormView &rendered(Form &form);
+
+protected:
+    // The box itself; a test puts a recording in its place.
+    virtual void messageBox(const QString &text);
+
+private:
+    std::map<Form *, std::unique_ptr<QtFormView>> m_views;
+    Form *m_main = nullptr;
+};
+
+} // namespace kelvastro

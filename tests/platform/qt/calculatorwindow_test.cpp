@@ -1,0 +1,564 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The calculator window as Qt renders it and as Qt's events reach it: the
+// layout, the look, real keystrokes, clicks and focus changes.
+#include "platform/qt/formdesign.h"
+#include "platform/qt/formmainwindow.h"
+#include "platform/testing/fakesystemservices.h"
+#include "tests/platform/qt/focuscontrast.h"
+#include "tests/platform/qt/labelfit.h"
+#include "tests/platform/qt/qttestmain.h"
+#include "tests/platform/qt/recordingformsservices.h"
+#include "ui/calculator/kelvastro.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using namespace kelvastro;
+
+namespace {
+
+const NumberLocale kUs{".", ",", 3, 3};
+const NumberLocale kGerman{",", ".", 3, 3};
+
+} // namespace
+
+class CalculatorWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<RecordingFormsServices> services;
+    FakeSystemServices system;
+    std::unique_ptr<Kelvastro> form;
+    FormMainWindow *window = nullptr;
+
+    void open(const NumberLocale &locale = kUs)
+    {
+        services = std::make_unique<RecordingFormsServices>();
+        form = std::make_unique<Kelvastro>(*services, system, locale);
+        services->show(*form);
+        window = qobject_cast<FormMainWindow *>(services->window(*form));
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
+    QLineEdit *field(Field f) const { return window->findChild<QLineEdit *>(QString::fromUtf8(fieldName(f).data())); }
+    QPushButton *rateButton() const { return window->findChild<QPushButton *>(QStringLiteral("Command2")); }
+    void fill(Field f, const QString &text)
+    {
+        field(f)->setFocus();
+        field(f)->selectAll();
+        QTest::keyClicks(field(f), text);
+    }
+    void settle() { QTest::qWait(20); } // queued zero checks run
+    QString text(Field f) const { return field(f)->text(); }
+    void type(Field f, const QString &keys)
+    {
+        field(f)->setFocus();
+        QTest::keyClicks(field(f), keys);
+    }
+
+private slots:
+    void cleanup()
+    {
+        form.reset();
+        services.reset();
+    }
+
+    void startsWithRateOnlyAndFocusInBuyingPrice()
+    {
+        open();
+        QCOMPARE(text(Field::Text8), QStringLiteral("0.3"));
+        for (Field f : kAllFields)
+            if (f != Field::Text8)
+                QVERIFY2(text(f).isEmpty(), fieldName(f).data());
+        QCOMPARE(QApplication::focusWidget(), field(Field::Text1));
+        QVERIFY(window->status().isEmpty());
+        QVERIFY(window->windowTitle().startsWith(QStringLiteral("Kelvastro   ")));
+    }
+
+    void typedWorkedExamplesComeOutDigitForDigit_data()
+    {
+        QTest::addColumn<QString>("buying");
+        QTest::addColumn<QString>("quantity");
+        QTest::addColumn<QString>("selling");
+        QTest::addColumn<QStringList>("results"); // Text3, Text4, Text6, Text7, Text9
+
+        QTest::newRow("profit") << "10" << "5" << "12"
+                                << QStringList{"50.15", "8.35833333333333", "59.82", "9.67", "20"};
+        QTest::newRow("grouped_thousands") << "1,000" << "2" << "1,100.5"
+                                           << QStringList{"2006", "334.333333333333", "2194.397", "188.397", "10.05"};
+    }
+    void typedWorkedExamplesComeOutDigitForDigit()
+    {
+        QFETCH(QString, buying);
+        QFETCH(QString, quantity);
+        QFETCH(QString, selling);
+        QFETCH(QStringList, results);
+        open();
+        type(Field::Text1, buying);
+        type(Field::Text2, quantity);
+        type(Field::Text5, selling);
+        const QStringList shown{text(Field::Text3), text(Field::Text4), text(Field::Text6), text(Field::Text7),
+                                text(Field::Text9)};
+        QCOMPARE(shown, results);
+        QVERIFY(window->status().isEmpty());
+    }
+
+
+
+
+    // Wrapped, not cut at the window's edge, and named by the message itself.
+    void longFailureShowsWholeInTheStatusLine()
+    {
+        open();
+        type(Field::Text2, QStringLiteral("5"));
+        type(Field::Text5, QStringLiteral("12"));
+        auto *status = window->findChild<QLabel *>(QStringLiteral("status"));
+        QVERIFY(status->text().size() > 60);
+        QApplication::processEvents();
+        QVERIFY(status->height() >= status->heightForWidth(status->width()));
+        QVERIFY(QRect(QPoint(0, 0), window->size()).contains(QRect(status->mapTo(window, QPoint(0, 0)),
+                                                                   status->size())));
+        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(status);
+        QCOMPARE(reader->text(QAccessible::Name), status->text());
+    }
+
+    // A message of up to two lines takes no room from the fields, so nothing jumps or scrolls.
+    void messageAppearsWithoutMovingTheFields()
+    {
+        open();
+        QApplication::processEvents();
+        const int before = window->statusBar()->height();
+        auto *scroll = window->findChild<QScrollArea *>();
+        const bool scrolled = scroll->verticalScrollBar()->isVisible(); // on a screen too small for the window
+        type(Field::Text2, QStringLiteral("5"));
+        type(Field::Text5, QStringLiteral("12"));
+        QVERIFY(!window->status().isEmpty());
+        QApplication::processEvents();
+        QCOMPARE(window->statusBar()->height(), before);
+        QCOMPARE(scroll->verticalScrollBar()->isVisible(), scrolled);
+    }
+
+    // A written result shows from its sign; the field being typed in keeps its caret.
+    void resultsShowFromTheirFirstCharacter()
+    {
+        open();
+        type(Field::Text1, QStringLiteral("3"));
+        type(Field::Text2, QStringLiteral("7"));
+        type(Field::Text5, QStringLiteral("2"));
+        QCOMPARE(text(Field::Text9), QStringLiteral("-33.3333333333333"));
+        for (Field f : {Field::Text3, Field::Text4, Field::Text6, Field::Text7, Field::Text9})
+            QCOMPARE(field(f)->cursorPosition(), 0);
+        QCOMPARE(field(Field::Text5)->cursorPosition(), 1);
+    }
+
+    void copiesTheWholeTradeForASpreadsheet()
+    {
+        open();
+        type(Field::Text1, QStringLiteral("10"));
+        type(Field::Text2, QStringLiteral("5"));
+        type(Field::Text5, QStringLiteral("12"));
+        QTest::keyClick(field(Field::Text5), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("Buying Price\t10\n"
+                                "Quantity\t5\n"
+                                "Brokerage %\t0.3\n"
+                                "Total buying Price including Brokerage\t50.15\n"
+                                "Req.Bank Balace\t8.35833333333333\n"
+                                "Selling Price\t12\n"
+                                "Total Selling Amount Including Brokerage\t59.82\n"
+                                "Profit / Loss\t9.67\n"
+                                "Change in Price %\t20\n"));
+        QCOMPARE(text(Field::Text5), QStringLiteral("12"));
+    }
+
+    // On a short screen the fields scroll, and Tab brings each into view.
+    void everyFieldIsReachableInAShortWindow()
+    {
+        open();
+        window->resize(form::px(6720), 260);
+        QApplication::processEvents();
+        QVERIFY(window->height() <= 260);
+        auto *scroll = window->findChild<QScrollArea *>();
+        QWidget *viewport = scroll->viewport();
+        QStringList visited;
+        for (int i = 0; i < 9; ++i) {
+            QWidget *focus = QApplication::focusWidget();
+            visited << focus->objectName();
+            const QRect inViewport(focus->mapTo(viewport, QPoint(0, 0)), focus->size());
+            QVERIFY2(viewport->rect().contains(inViewport), qPrintable(focus->objectName()));
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        QCOMPARE(visited, QStringList({"Text1", "Text2", "Text5", "Text6", "Text9", "Text1", "Text2", "Text5",
+                                       "Text6"}));
+    }
+
+    void menuBarHoldsAboutDropDownAndExit()
+    {
+        open();
+        const QList<QAction *> bar = window->menuBar()->actions();
+        QCOMPARE(bar.size(), 2);
+        QCOMPARE(bar.at(0)->text(), QStringLiteral("About"));
+        QVERIFY(bar.at(0)->menu());
+        QCOMPARE(bar.at(0)->menu()->objectName(), QStringLiteral("about"));
+        QCOMPARE(bar.at(1)->text(), QStringLiteral("Exit"));
+        QCOMPARE(bar.at(1)->objectName(), QStringLiteral("Exit"));
+        QVERIFY(!bar.at(1)->menu());
+        const QList<QAction *> items = bar.at(0)->menu()->actions();
+        QCOMPARE(items.size(), 2);
+        QCOMPARE(items.at(0)->objectName(), QStringLiteral("aboutkelvastro"));
+        QCOMPARE(items.at(0)->text(), QStringLiteral("About Kelvastro "));
+        QCOMPARE(items.at(1)->objectName(), QStringLiteral("help"));
+        QCOMPARE(items.at(1)->text(), QStringLiteral("Help"));
+    }
+
+    void f10OpensTheMenuFromTheKeyboard()
+    {
+        open();
+        QTest::keyClick(field(Field::Text1), Qt::Key_F10);
+        auto *about = window->findChild<QMenu *>(QStringLiteral("about"));
+        QTRY_VERIFY(about->isVisible());
+        // Escape closes the drop-down, a second one leaves the bar; neither touches the rate.
+        QTest::keyClick(about, Qt::Key_Escape);
+        QTRY_VERIFY(!about->isVisible());
+        QTRY_VERIFY(window->menuBar()->hasFocus());
+        QTest::keyClick(window->menuBar(), Qt::Key_Escape);
+        QTRY_COMPARE(QApplication::focusWidget(), field(Field::Text1));
+        QCOMPARE(window->findChild<QPushButton *>(QStringLiteral("Command2"))->text(),
+                 QStringLiteral("Change Brokerage %"));
+        QVERIFY(field(Field::Text8)->isReadOnly());
+    }
+
+    void menuBarReachesExitFromTheKeyboard()
+    {
+        open();
+        QTest::keyClick(field(Field::Text1), Qt::Key_F10);
+        auto *about = window->findChild<QMenu *>(QStringLiteral("about"));
+        QTRY_VERIFY(about->isVisible());
+        QTest::keyClick(about, Qt::Key_Right);
+        QTRY_COMPARE(window->menuBar()->activeAction()->objectName(), QStringLiteral("Exit"));
+        QVERIFY(window->menuBar()->hasFocus());
+        QTest::keyClick(window->menuBar(), Qt::Key_Return);
+        QCOMPARE(services->endRequests, 1);
+    }
+
+    // A ring of 3:1 around the control at least, in every field and on the button.
+    void focusShowsAtThreeToOne_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name : {"Text1", "Text2", "Text4", "Text5", "Text6", "Text8", "Command2", "Text9"})
+            QTest::newRow(name) << name;
+    }
+    void focusShowsAtThreeToOne()
+    {
+        QFETCH(QString, name);
+        open();
+        auto *control = window->findChild<QWidget *>(name);
+        const int perimeter = 2 * (control->width() + control->height());
+        const int changed = focusPixels(control);
+        QVERIFY2(changed >= perimeter, qPrintable(QStringLiteral("%1 of %2").arg(changed).arg(perimeter)));
+    }
+
+
+    void controlsAreWhereTheLayoutPutsThem_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry"); // twips / 15
+        QTest::newRow("Text1") << "Text1" << QRect(280, 16, 129, 33);
+        QTest::newRow("Text8") << "Text8" << QRect(232, 136, 41, 33);
+        QTest::newRow("Text9") << "Text9" << QRect(280, 448, 89, 33);
+        QTest::newRow("Label3") << "Label3" << QRect(24, 120, 129, 65);
+        QTest::newRow("Label7") << "Label7" << QRect(24, 400, 105, 25);
+        QTest::newRow("Label9") << "Label9" << QRect(376, 448, 33, 33);
+        QTest::newRow("Command2") << "Command2" << QRect(152, 128, 81, 49);
+    }
+    void controlsAreWhereTheLayoutPutsThem()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        open();
+        auto *w = window->findChild<QWidget *>(name);
+        QVERIFY2(w, qPrintable(name));
+        QCOMPARE(w->geometry(), geometry);
+    }
+
+    void labelsNameTheirFieldsForScreenReaders()
+    {
+        open();
+        // Each field is named by the label a sighted user reads beside it.
+        for (auto *label : window->findChildren<QLabel *>()) {
+            if (auto *buddy = qobject_cast<QLineEdit *>(label->buddy()))
+                QVERIFY2(buddy->accessibleName().contains(label->text()), qPrintable(label->text()));
+        }
+        QCOMPARE(field(Field::Text8)->accessibleName(), QStringLiteral("Brokerage %"));
+        // The "%" after Change in Price is part of what it is.
+        QCOMPARE(field(Field::Text9)->accessibleName(), QStringLiteral("Change in Price %"));
+        QCOMPARE(window->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral("Req.Bank Balace"));
+    }
+
+    void rateFieldIsLockedCentredRedOnGrey()
+    {
+        open();
+        QLineEdit *rate = field(Field::Text8);
+        QVERIFY(rate->isReadOnly());
+        QCOMPARE(rate->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        QCOMPARE(rate->palette().color(QPalette::Text), QColor(255, 0, 0));
+        QCOMPARE(rate->palette().color(QPalette::Base), QColor(0xE0, 0xE0, 0xE0));
+        QVERIFY(!field(Field::Text9)->isReadOnly());
+        auto *button = window->findChild<QPushButton *>(QStringLiteral("Command2"));
+        QCOMPARE(button->text(), QStringLiteral("Change Brokerage %"));
+    }
+
+    void veryLongPasteNeitherHangsNorCrashes()
+    {
+        open();
+        type(Field::Text2, QStringLiteral("5"));
+        QGuiApplication::clipboard()->setText(QString(1 << 20, QLatin1Char('9')));
+        field(Field::Text1)->setFocus();
+        QElapsedTimer timer;
+        timer.start();
+        QTest::keyClick(field(Field::Text1), Qt::Key_V, Qt::ControlModifier);
+        QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY(!text(Field::Text1).isEmpty());
+        QCOMPARE(window->status(),
+                 QStringLiteral("Cannot work out Total buying Price including Brokerage: Buying Price is too large."));
+        field(Field::Text1)->selectAll();
+        QTest::keyClicks(field(Field::Text1), QStringLiteral("10"));
+        QCOMPARE(text(Field::Text3), QStringLiteral("50.15"));
+        QVERIFY(window->status().isEmpty());
+    }
+
+    void captionsShowWhole()
+    {
+        open();
+        const QStringList clipped = clippedLabels(window);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+    }
+
+    void rateToggleShowsThreeLooks()
+    {
+        open();
+        QLineEdit *rate = field(Field::Text8);
+        QVERIFY(rate->isReadOnly());
+        QCOMPARE(rate->palette().color(QPalette::Base), QColor(0xE0, 0xE0, 0xE0));
+        QCOMPARE(rateButton()->text(), QStringLiteral("Change Brokerage %"));
+
+        QTest::mouseClick(rateButton(), Qt::LeftButton);
+        QVERIFY(!rate->isReadOnly());
+        QCOMPARE(rate->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
+        QCOMPARE(rateButton()->text(), QStringLiteral("OK"));
+
+        QTest::mouseClick(rateButton(), Qt::LeftButton);
+        QVERIFY(rate->isReadOnly());
+        QCOMPARE(rate->palette().color(QPalette::Base), QColor(0xD4, 0xD0, 0xC8)); // inactive caption text
+        QCOMPARE(rateButton()->text(), QStringLiteral("Change brokerage %"));
+
+        QTest::mouseClick(rateButton(), Qt::LeftButton);
+        QVERIFY(!rate->isReadOnly());
+        QCOMPARE(rateButton()->text(), QStringLiteral("OK"));
+        QCOMPARE(rate->text(), QStringLiteral("0.3"));
+    }
+
+    void rateEditRecalculatesAtOnceAndStaysAfterLock()
+    {
+        open();
+        fill(Field::Text1, QStringLiteral("10"));
+        fill(Field::Text2, QStringLiteral("5"));
+        fill(Field::Text5, QStringLiteral("12"));
+        QTest::mouseClick(rateButton(), Qt::LeftButton);
+        fill(Field::Text8, QStringLiteral("0.5"));
+        QCOMPARE(field(Field::Text3)->text(), QStringLiteral("50.25"));
+        QCOMPARE(field(Field::Text7)->text(), QStringLiteral("9.45"));
+        QTest::mouseClick(rateButton(), Qt::LeftButton);
+        QCOMPARE(field(Field::Text8)->text(), QStringLiteral("0.5"));
+        QCOMPARE(field(Field::Text3)->text(), QStringLiteral("50.25"));
+    }
+
+    void lockedRateCanBeCopiedButNotChanged()
+    {
+        open();
+        QLineEdit *rate = field(Field::Text8);
+        rate->setFocus();
+        QCOMPARE(QApplication::focusWidget(), rate);
+        QTest::keyClicks(rate, QStringLiteral("9"));
+        QTest::keyClick(rate, Qt::Key_Backspace);
+        rate->selectAll();
+        QTest::keyClick(rate, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("0.3"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("7"));
+        QTest::keyClick(rate, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(rate->text(), QStringLiteral("0.3"));
+    }
+
+    void escapePressesRateButtonAndEnterDoesNot()
+    {
+        open();
+        QTest::keyClick(field(Field::Text1), Qt::Key_Return);
+        QCOMPARE(rateButton()->text(), QStringLiteral("Change Brokerage %"));
+        QTest::keyClick(field(Field::Text1), Qt::Key_Escape);
+        QTRY_COMPARE(rateButton()->text(), QStringLiteral("OK"));
+    }
+
+    void zeroCheckOnLeavingField_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message"); // empty: none
+
+        // The event translation: a real click elsewhere leaves the field; the texts' rules are tested without Qt.
+        QTest::newRow("Text1_zero") << "Text1" << "0" << "Buying Price should not be zero";
+        QTest::newRow("Text2_zero_point_zero") << "Text2" << "0.0" << "";
+    }
+    void zeroCheckOnLeavingField()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        open();
+        auto *edit = window->findChild<QLineEdit *>(name);
+        edit->setFocus();
+        QTest::keyClicks(edit, text);
+        QTest::mouseClick(field(Field::Text9), Qt::LeftButton);
+        settle();
+        if (message.isEmpty()) {
+            QVERIFY(services->messages.empty());
+            QCOMPARE(QApplication::focusWidget(), field(Field::Text9));
+        } else {
+            QCOMPARE(services->messages.size(), size_t(1));
+            QCOMPARE(QString::fromStdString(services->messages.front()), message);
+            QCOMPARE(QApplication::focusWidget(), edit);
+            QCOMPARE(edit->text(), QStringLiteral("0"));
+        }
+    }
+
+    void twoZeroFieldsSettleWithOneMessagePerLeaving()
+    {
+        open();
+        field(Field::Text2)->setText(QStringLiteral("0"));
+        field(Field::Text1)->setText(QStringLiteral("0"));
+        QCOMPARE(QApplication::focusWidget(), field(Field::Text1));
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            settle();
+        }
+        QCOMPARE(services->messages.size(), size_t(3));
+        QCOMPARE(QApplication::focusWidget(), field(Field::Text1));
+        for (const auto &m : services->messages)
+            QCOMPARE(m, std::string("Buying Price should not be zero"));
+    }
+
+    // Tab from a zero Quantity would land in Total buying Price and be sent on;
+    // the check wins, once.
+    void tabFromZeroTowardsForwardedFieldEndsInZeroField()
+    {
+        open();
+        fill(Field::Text2, QStringLiteral("0"));
+        QTest::keyClick(field(Field::Text2), Qt::Key_Tab);
+        settle();
+        QCOMPARE(services->messages.size(), size_t(1));
+        QCOMPARE(QApplication::focusWidget(), field(Field::Text2));
+    }
+
+    void noMessageWhenWindowMerelyLosesActivation()
+    {
+        open();
+        fill(Field::Text5, QStringLiteral("0"));
+        QWidget other;
+        other.setFocusPolicy(Qt::StrongFocus);
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        settle();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        settle();
+        QVERIFY(services->messages.empty());
+        QCOMPARE(QApplication::focusWidget(), field(Field::Text5));
+    }
+
+    // A real box takes the focus while it is open and gives it back when
+    // closed; that must not count as leaving the field again.
+    void messageBoxTakingFocusRaisesNoSecondMessage()
+    {
+        open();
+        services->onMessage = [](const std::string &) {
+            QWidget box;
+            box.setFocusPolicy(Qt::StrongFocus);
+            box.show();
+            box.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&box));
+        };
+        fill(Field::Text1, QStringLiteral("0"));
+        QTest::keyClick(field(Field::Text1), Qt::Key_Tab);
+        settle();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        settle();
+        QCOMPARE(services->messages.size(), size_t(1));
+        QCOMPARE(QApplication::focusWidget(), field(Field::Text1));
+    }
+
+    // The press that took the focus from a zero field is over once its message
+    // is up: the box takes the release, so the button must not stay drawn down.
+    void rateButtonIsNotLeftPressedByAZeroCheck()
+    {
+        open();
+        fill(Field::Text1, QStringLiteral("0"));
+        QTest::mousePress(rateButton(), Qt::LeftButton);
+        settle();
+        QCOMPARE(services->messages.size(), size_t(1));
+        QVERIFY(!rateButton()->isDown());
+        QCOMPARE(QApplication::focusWidget(), field(Field::Text1));
+        QTest::mouseRelease(rateButton(), Qt::LeftButton);
+        QCOMPARE(rateButton()->text(), QStringLiteral("Change Brokerage %"));
+    }
+
+    void focusIsForwardedPastTwoResultFields_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("clicked"); // "Tab" or "Backtab": press that key instead
+        QTest::addColumn<QString>("landsIn");
+        QTest::newRow("click_total_buying") << "Text1" << "Text3" << "Text5";
+        QTest::newRow("click_profit") << "Text1" << "Text7" << "Text9";
+        QTest::newRow("tab_from_quantity") << "Text2" << "Tab" << "Text5";
+        QTest::newRow("tab_from_total_selling") << "Text6" << "Tab" << "Text9";
+        QTest::newRow("tab_from_balance") << "Text4" << "Tab" << "Text5";
+        // Backwards the focus goes on backwards, or Shift+Tab would be sent forward again.
+        QTest::newRow("shift_tab_from_selling") << "Text5" << "Backtab" << "Text4";
+        QTest::newRow("shift_tab_from_balance") << "Text4" << "Backtab" << "Text2";
+        QTest::newRow("shift_tab_from_rate") << "Text8" << "Backtab" << "Text6";
+    }
+    void focusIsForwardedPastTwoResultFields()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, clicked);
+        QFETCH(QString, landsIn);
+        open();
+        auto *start = window->findChild<QLineEdit *>(from);
+        start->setFocus();
+        if (clicked == QStringLiteral("Tab"))
+            QTest::keyClick(start, Qt::Key_Tab);
+        else if (clicked == QStringLiteral("Backtab"))
+            QTest::keyClick(start, Qt::Key_Backtab, Qt::ShiftModifier);
+        else
+            QTest::mouseClick(window->findChild<QLineEdit *>(clicked), Qt::LeftButton);
+        settle();
+        QCOMPARE(QApplication::focusWidget()->objectName(), landsIn);
+        QVERIFY(services->messages.empty());
+    }
+};
+
+KELVASTRO_UI_TEST_MAIN(CalculatorWindowTest)
+#include "calculatorwindow_test.moc"
