@@ -1,9 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/recalculator.h"
 
+#include <array>
 #include <cmath>
 
 namespace kelvastro {
+
+class Recalculator::Reads {
+public:
+    explicit Reads(const NumberText &numbers) : m_numbers(numbers) {}
+
+    // Every read goes to the sheet; only the conversion of a text seen before is saved.
+    FieldValue read(const TradeSheet &sheet, Field f)
+    {
+        std::string text = sheet.text(f);
+        const std::size_t i = index(f);
+        if (m_known[i] && same(m_texts[i], text))
+            return m_values[i];
+        m_values[i] = m_numbers.read(text);
+        m_texts[i] = std::move(text);
+        m_known[i] = true;
+        return m_values[i];
+    }
+
+private:
+    // Field texts are short: a plain loop beats a call into the library.
+    static bool same(const std::string &a, const std::string &b)
+    {
+        if (a.size() != b.size())
+            return false;
+        for (std::size_t k = 0; k < a.size(); ++k)
+            if (a[k] != b[k])
+                return false;
+        return true;
+    }
+
+    const NumberText &m_numbers;
+    std::array<std::string, kFieldCount> m_texts;
+    std::array<FieldValue, kFieldCount> m_values{};
+    std::array<bool, kFieldCount> m_known{};
+};
 
 namespace {
 
@@ -25,8 +61,8 @@ FailureReason reasonFor(ReadError error)
 // where the side stopped.
 class SideRun {
 public:
-    SideRun(TradeSheet &sheet, const NumberText &numbers, Side side)
-        : m_sheet(sheet), m_numbers(numbers), m_side(side)
+    SideRun(TradeSheet &sheet, const NumberText &numbers, Recalculator::Reads &reads, Side side)
+        : m_sheet(sheet), m_numbers(numbers), m_reads(reads), m_side(side)
     {
     }
 
@@ -38,7 +74,7 @@ public:
 
     bool value(Field f, double &out)
     {
-        const FieldValue v = m_numbers.read(m_sheet.text(f));
+        const FieldValue v = m_reads.read(m_sheet, f);
         if (v) {
             out = v.value;
             return true;
@@ -73,6 +109,7 @@ private:
 
     TradeSheet &m_sheet;
     const NumberText &m_numbers;
+    Recalculator::Reads &m_reads;
     Side m_side;
     int m_step = 0;
     Field m_target = Field::Text3;
@@ -83,7 +120,13 @@ private:
 
 std::optional<CalcFailure> Recalculator::buyingSide(TradeSheet &sheet) const
 {
-    SideRun run(sheet, m_numbers, Side::Buying);
+    Reads reads(m_numbers);
+    return buyingSide(sheet, reads);
+}
+
+std::optional<CalcFailure> Recalculator::buyingSide(TradeSheet &sheet, Reads &reads) const
+{
+    SideRun run(sheet, m_numbers, reads, Side::Buying);
     double price = 0, quantity = 0, rate = 0, total = 0;
 
     run.step(1, Field::Text3);
@@ -121,7 +164,13 @@ std::optional<CalcFailure> Recalculator::buyingSide(TradeSheet &sheet) const
 
 std::optional<CalcFailure> Recalculator::sellingSide(TradeSheet &sheet) const
 {
-    SideRun run(sheet, m_numbers, Side::Selling);
+    Reads reads(m_numbers);
+    return sellingSide(sheet, reads);
+}
+
+std::optional<CalcFailure> Recalculator::sellingSide(TradeSheet &sheet, Reads &reads) const
+{
+    SideRun run(sheet, m_numbers, reads, Side::Selling);
     double quantity = 0, selling = 0, rate = 0, sold = 0, bought = 0, buying = 0, buyingAgain = 0;
 
     run.step(1, Field::Text6);
@@ -174,12 +223,13 @@ std::optional<CalcFailure> Recalculator::recalculate(TradeSheet &sheet, Field ch
 {
     if (!isInputField(changed))
         return std::nullopt;
+    Reads reads(m_numbers);
     if (changed != Field::Text5 && !sheet.isEmpty(Field::Text1) && !sheet.isEmpty(Field::Text2)) {
-        if (auto failure = buyingSide(sheet))
+        if (auto failure = buyingSide(sheet, reads))
             return failure;
     }
     if (!sheet.isEmpty(Field::Text5) && !sheet.isEmpty(Field::Text2))
-        return sellingSide(sheet);
+        return sellingSide(sheet, reads);
     return std::nullopt;
 }
 

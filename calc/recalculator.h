@@ -23,7 +23,14 @@ public:
     // What a change of one input field sets off; result fields set off nothing.
     std::optional<CalcFailure> recalculate(TradeSheet &sheet, Field changed) const;
 
+    // The texts read during one recalculation with their values: a text read
+    // again unchanged is not converted again.
+    class Reads;
+
 private:
+    std::optional<CalcFailure> buyingSide(TradeSheet &sheet, Reads &reads) const;
+    std::optional<CalcFailure> sellingSide(TradeSheet &sheet, Reads &reads) const;
+
     const NumberText &m_numbers;
 };
 

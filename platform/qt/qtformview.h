@@ -63,6 +63,10 @@ private:
     FormDialog *m_dialog = nullptr;
     std::vector<QWidget *> m_widgets;  // by control, null where none
     std::vector<QAction *> m_actions;  // menu items and commands
+    // Each text box's text as UTF-8, kept as it changes: the arithmetic reads
+    // its fields many times per keystroke, and converting each time would cost
+    // more than the arithmetic.
+    std::vector<std::string> m_texts;
 };
 
 } // namespace kelvastro
