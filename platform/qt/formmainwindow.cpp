@@ -108,7 +108,8 @@ void FormMainWindow::fitStatus()
         twoLines.setFont(m_status->font());
         m_statusReserve = twoLines.sizeHint().height();
     }
-    m_status->setMinimumHeight(std::max(m_statusReserve, m_status->heightForWidth(m_status->width())));
+    const int needed = m_status->text().isEmpty() ? 0 : m_status->heightForWidth(m_status->width());
+    m_status->setMinimumHeight(std::max(m_statusReserve, needed));
 }
 
 void FormMainWindow::ensureVisible(QWidget *control)

@@ -156,7 +156,9 @@ void QtFormView::build(FormCanvas *canvas)
         QWidget *w = nullptr;
         switch (def.kind) {
         case ControlKind::TextBox: {
-            auto *edit = new QLineEdit(qtext(def.caption), parent);
+            // Empty until the load step writes the starting texts: a design
+            // text would be worked on by the first recalculation the load sets off.
+            auto *edit = new QLineEdit(parent);
             edit->setReadOnly(def.locked);
             edit->setAlignment(alignmentOf(def.alignment) | Qt::AlignVCenter);
             edit->setCursorPosition(0);
@@ -220,8 +222,6 @@ void QtFormView::build(FormCanvas *canvas)
             break;
         }
         m_widgets[id] = w;
-        if (def.kind == ControlKind::TextBox)
-            m_texts[id] = std::string(def.caption);
         if (!w)
             continue;
         w->setObjectName(name);

@@ -12,8 +12,10 @@ public:
         const FormDefinition &def = form.definition();
         caption = std::string(def.caption);
         accessibleName = std::string(def.accessibleName);
+        // Text boxes start empty, as the real front ends show them, until the load step writes them.
         for (const ControlDef &c : def.controls)
-            controls.push_back({std::string(c.caption), c.locked, backColorOf(c)});
+            controls.push_back({c.kind == ControlKind::TextBox ? std::string() : std::string(c.caption), c.locked,
+                                backColorOf(c)});
     }
 
     std::string text(ControlId id) const override { return valid(id) ? controls[id].text : std::string(); }
@@ -25,8 +27,11 @@ public:
         if (controls[id].text == text)
             return;
         controls[id].text = std::string(text);
-        if (m_form.definition().control(id).kind == ControlKind::TextBox)
+        const ControlDef &def = m_form.definition().control(id);
+        if (def.kind == ControlKind::TextBox)
             m_owner.deliver(m_form, {EventKind::TextChanged, id});
+        else
+            m_owner.captionsWritten.push_back(std::string(def.name) + "=" + std::string(text));
     }
     void setCaption(std::string_view text) override { caption = std::string(text); }
     void setAccessibleName(std::string_view name) override { accessibleName = std::string(name); }

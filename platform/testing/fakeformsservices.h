@@ -56,6 +56,7 @@ public:
     std::function<void(const std::string &)> onMessage; // runs while the box is open
     std::function<void(Form &)> onModal;                // plays the user in a modal window while it is shown
     std::vector<std::string> modalsShown;
+    std::vector<std::string> captionsWritten; // "name=text" for every label, button and status line written
     std::string clipboard;
     int endRequests = 0;
     ApplicationInfo app{"Kelvastro", 1, 0, 0};

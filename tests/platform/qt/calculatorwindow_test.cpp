@@ -135,6 +135,17 @@ private slots:
         QCOMPARE(reader->text(QAccessible::Name), status->text());
     }
 
+    // The status line opens two lines high: nothing the load step does leaves a message or its room behind.
+    void statusLineOpensTwoLinesHigh()
+    {
+        open();
+        auto *status = window->findChild<QLabel *>(QStringLiteral("status"));
+        QLabel twoLines(QStringLiteral("0\n0"));
+        twoLines.setFont(status->font());
+        QCOMPARE(status->minimumHeight(), twoLines.sizeHint().height());
+        QVERIFY(status->text().isEmpty());
+    }
+
     // A message of up to two lines takes no room from the fields, so nothing jumps or scrolls.
     void messageAppearsWithoutMovingTheFields()
     {

@@ -52,6 +52,7 @@ TEST_F(CalculatorWindow, StartsWithTheRateOnlyAndTheFocusInBuyingPrice)
     EXPECT_EQ(text(status), "");
     EXPECT_TRUE(forms.control(*window, Text8).locked);
     EXPECT_EQ(text(Command2), "Change Brokerage %");
+    EXPECT_TRUE(forms.captionsWritten.empty()); // no failure shown and taken back on the way
 }
 
 TEST_F(CalculatorWindow, CommaLocaleStartsWithItsOwnRateAndReadsItsOwnNumbers)
