@@ -135,6 +135,15 @@ private slots:
         QCOMPARE(reader->text(QAccessible::Name), status->text());
     }
 
+    // Rendered but not yet loaded, no field shows its design text for the load step to work on.
+    void fieldsAreEmptyBeforeTheLoadStep()
+    {
+        services = std::make_unique<RecordingFormsServices>();
+        form = std::make_unique<Kelvastro>(*services, system, kUs);
+        for (auto *edit : services->window(*form)->findChildren<QLineEdit *>())
+            QVERIFY2(edit->text().isEmpty(), qPrintable(edit->objectName()));
+    }
+
     // The status line opens two lines high: nothing the load step does leaves a message or its room behind.
     void statusLineOpensTwoLinesHigh()
     {
