@@ -43,9 +43,11 @@ std::string_view spokenName(const FormDefinition &form, ControlId id)
     const ControlDef &control = form.control(id);
     if (!control.accessibleName.empty())
         return control.accessibleName;
-    for (const ControlDef &other : form.controls)
-        if (other.kind == ControlKind::Label && other.buddy == id)
-            return other.caption;
+    const auto label = std::find_if(form.controls.begin(), form.controls.end(), [id](const ControlDef &other) {
+        return other.kind == ControlKind::Label && other.buddy == id;
+    });
+    if (label != form.controls.end())
+        return label->caption;
     return control.kind == ControlKind::TextBox ? std::string_view{} : control.caption;
 }
 

@@ -12,7 +12,7 @@ namespace kelvastro {
 class FormCanvas final : public QWidget {
     Q_OBJECT
 public:
-    FormCanvas(const FormDefinition &definition, QWidget *parent = nullptr);
+    explicit FormCanvas(const FormDefinition &definition, QWidget *parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

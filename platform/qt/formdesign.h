@@ -18,7 +18,7 @@ constexpr int px(int twips) { return (twips + 7) / 15; }
 
 inline QRect twipsRect(int left, int top, int width, int height)
 {
-    return QRect(px(left), px(top), px(width), px(height));
+    return {px(left), px(top), px(width), px(height)};
 }
 
 QFont font(const QString &family, double points, bool bold = false);

@@ -70,6 +70,7 @@ FormMainWindow::FormMainWindow(FormCanvas *canvas, QWidget *parent) : QMainWindo
 
 QLabel *FormMainWindow::addStatusLine(const QFont &font)
 {
+    // cppcheck-suppress publicAllocationError ; called once, and the status bar owns the label
     m_status = new QLabel(this);
     m_status->setTextFormat(Qt::PlainText);
     m_status->setWordWrap(true);

@@ -17,7 +17,7 @@ class FormCanvas;
 class FormMainWindow final : public QMainWindow {
     Q_OBJECT
 public:
-    FormMainWindow(FormCanvas *canvas, QWidget *parent = nullptr);
+    explicit FormMainWindow(FormCanvas *canvas, QWidget *parent = nullptr);
 
     void setCancelButton(QAbstractButton *button) { m_cancel = button; }
     QLabel *addStatusLine(const QFont &font);

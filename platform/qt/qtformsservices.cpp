@@ -18,14 +18,14 @@ QtFormsServices::~QtFormsServices() = default;
 
 QtFormView &QtFormsServices::rendered(Form &form)
 {
-    auto &view = m_views[&form];
-    if (!view) {
+    auto &slot = m_views[&form];
+    if (!slot) {
         // Secondary windows belong to the main one: centred on it, kept in front, out of the task bar.
         const bool main = form.definition().startUp;
         QWidget *owner = !main && m_main && m_views[m_main] ? m_views[m_main]->window() : nullptr;
-        view = std::make_unique<QtFormView>(form, main, owner);
+        slot = std::make_unique<QtFormView>(form, main, owner);
     }
-    return *view;
+    return *slot;
 }
 
 FormView &QtFormsServices::view(Form &form) { return rendered(form); }
@@ -69,7 +69,7 @@ void QtFormsServices::showModal(Form &form)
 
 void QtFormsServices::unload(Form &form)
 {
-    QtFormView &v = rendered(form);
+    const QtFormView &v = rendered(form);
     if (FormDialog *dialog = v.dialog())
         dialog->done(QDialog::Accepted);
     else

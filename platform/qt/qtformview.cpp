@@ -286,19 +286,19 @@ void QtFormView::buildMenu(QMenuBar *bar)
         const QString name = qtext(def.name);
         const bool opensDropDown = def.menuLevel == 1 && i + 1 < m_definition.controls.size()
                                    && m_definition.control(static_cast<ControlId>(i + 1)).menuLevel == 2;
-        QAction *action = nullptr;
+        QAction *item = nullptr;
         if (opensDropDown) {
             dropDown = bar->addMenu(qtext(def.caption));
             dropDown->setObjectName(name);
-            action = dropDown->menuAction();
-            action->setObjectName(name + QStringLiteral("Menu"));
+            item = dropDown->menuAction();
+            item->setObjectName(name + QStringLiteral("Menu"));
         } else {
-            action = def.menuLevel == 2 && dropDown ? dropDown->addAction(qtext(def.caption))
+            item = def.menuLevel == 2 && dropDown ? dropDown->addAction(qtext(def.caption))
                                                      : bar->addAction(qtext(def.caption));
-            action->setObjectName(name);
-            connect(action, &QAction::triggered, this, [this, id] { deliver({EventKind::Click, id}); });
+            item->setObjectName(name);
+            connect(item, &QAction::triggered, this, [this, id] { deliver({EventKind::Click, id}); });
         }
-        m_actions[id] = action;
+        m_actions[id] = item;
     }
 }
 

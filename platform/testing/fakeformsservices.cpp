@@ -2,6 +2,7 @@
 #include "platform/testing/fakeformsservices.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace kelvastro {
 
@@ -13,9 +14,11 @@ public:
         caption = std::string(def.caption);
         accessibleName = std::string(def.accessibleName);
         // Text boxes start empty, as the real front ends show them, until the load step writes them.
-        for (const ControlDef &c : def.controls)
-            controls.push_back({c.kind == ControlKind::TextBox ? std::string() : std::string(c.caption), c.locked,
-                                backColorOf(c)});
+        std::transform(def.controls.begin(), def.controls.end(), std::back_inserter(controls),
+                       [](const ControlDef &c) {
+                           return ControlState{c.kind == ControlKind::TextBox ? std::string() : std::string(c.caption),
+                                               c.locked, backColorOf(c)};
+                       });
     }
 
     std::string text(ControlId id) const override { return valid(id) ? controls[id].text : std::string(); }
@@ -48,7 +51,7 @@ public:
     void setFocus(ControlId id, FocusCause cause) override
     {
         if (!valid(id) || !takesFocus(m_form.definition().control(id))) {
-            m_owner.faults.push_back("the focus given to a control that takes none");
+            m_owner.faults.emplace_back("the focus given to a control that takes none");
             return;
         }
         m_owner.moveFocus(m_form, id, cause);
@@ -66,7 +69,7 @@ private:
     {
         if (id < controls.size())
             return true;
-        m_owner.faults.push_back("an operation on a control the window does not have");
+        m_owner.faults.emplace_back("an operation on a control the window does not have");
         return false;
     }
     bool valid(ControlId id, ControlKind kind) const
@@ -75,7 +78,7 @@ private:
             return false;
         if (m_form.definition().control(id).kind == kind)
             return true;
-        m_owner.faults.push_back("an operation on a control of the wrong kind");
+        m_owner.faults.emplace_back("an operation on a control of the wrong kind");
         return false;
     }
 
@@ -88,10 +91,10 @@ FakeFormsServices::~FakeFormsServices() = default;
 
 FakeFormsServices::View &FakeFormsServices::stateOf(Form &form)
 {
-    auto &view = m_views[&form];
-    if (!view)
-        view = std::make_unique<View>(*this, form);
-    return *view;
+    auto &slot = m_views[&form];
+    if (!slot)
+        slot = std::make_unique<View>(*this, form);
+    return *slot;
 }
 
 FormView &FakeFormsServices::view(Form &form) { return stateOf(form); }
@@ -139,7 +142,7 @@ bool FakeFormsServices::accepts(Form &form, const char *what)
     if (m_ended)
         return false;
     if (m_shown.empty() || m_shown.back() != &form) {
-        faults.push_back(std::string(what) + " to a window that is not the active one");
+        faults.emplace_back(std::string(what) + " to a window that is not the active one");
         return false;
     }
     return true;
@@ -168,7 +171,7 @@ void FakeFormsServices::showModal(Form &form)
     if (onModal && stateOf(form).shown)
         onModal(form);
     if (stateOf(form).shown) {
-        faults.push_back("a modal window was left open");
+        faults.emplace_back("a modal window was left open");
         unload(form);
     }
     std::erase(m_shown, &form);
@@ -217,7 +220,7 @@ void FakeFormsServices::type(Form &form, std::string_view characters)
         return;
     View &v = stateOf(form);
     if (v.focused == kNoControl || form.definition().control(v.focused).kind != ControlKind::TextBox) {
-        faults.push_back("typing with no text box holding the focus");
+        faults.emplace_back("typing with no text box holding the focus");
         return;
     }
     for (char c : characters) {
@@ -235,9 +238,9 @@ void FakeFormsServices::backspace(Form &form)
     View &v = stateOf(form);
     if (v.focused == kNoControl || v.controls[v.focused].locked || v.controls[v.focused].text.empty())
         return;
-    std::string text = v.controls[v.focused].text;
-    text.pop_back();
-    v.setText(v.focused, text);
+    std::string shorter = v.controls[v.focused].text;
+    shorter.pop_back();
+    v.setText(v.focused, shorter);
     settle();
 }
 

@@ -42,7 +42,8 @@ class TipsKey : public TipsWindow, public testing::WithParamInterface<KeyCase> {
 
 TEST_P(TipsKey, ClosesOnlyOnAKeyThatTypes)
 {
-    EXPECT_EQ(afterShowing([&](Form &shown) { forms.pressKey(shown, GetParam().character); }), !GetParam().closes);
+    const KeyCase &c = GetParam();
+    EXPECT_EQ(afterShowing([&](Form &shown) { forms.pressKey(shown, c.character); }), !c.closes);
     EXPECT_TRUE(forms.faults.empty());
 }
 
