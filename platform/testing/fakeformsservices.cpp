@@ -371,4 +371,19 @@ const std::string &FakeFormsServices::caption(Form &form) { return stateOf(form)
 const std::string &FakeFormsServices::accessibleName(Form &form) { return stateOf(form).accessibleName; }
 bool FakeFormsServices::isShown(Form &form) { return stateOf(form).shown; }
 
+bool FakeFormsServices::showModalWith(Form &form, const std::function<void(Form &)> &user)
+{
+    bool leftOpen = false;
+    auto previous = std::move(onModal);
+    onModal = [&](Form &shown) {
+        user(shown);
+        leftOpen = isShown(shown);
+        if (leftOpen)
+            unload(shown);
+    };
+    showModal(form);
+    onModal = std::move(previous);
+    return leftOpen;
+}
+
 } // namespace kelvastro

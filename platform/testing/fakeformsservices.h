@@ -51,6 +51,10 @@ public:
     const std::string &accessibleName(Form &form);
     bool isShown(Form &form);
 
+    // Shows the form modally with `user` playing inside it; returns whether the
+    // user left it open, in which case the test, not the user, closes it.
+    bool showModalWith(Form &form, const std::function<void(Form &)> &user);
+
     // What they asked for.
     std::vector<std::string> messages;
     std::function<void(const std::string &)> onMessage; // runs while the box is open

@@ -22,19 +22,7 @@ protected:
         for (const auto &fault : forms.faults)
             ADD_FAILURE() << fault;
     }
-    // Plays the user inside the modal showing; returns whether the window was still open after it.
-    bool afterShowing(const std::function<void(Form &)> &user)
-    {
-        bool open = false;
-        forms.onModal = [&](Form &shown) {
-            user(shown);
-            open = forms.isShown(shown);
-            if (open)
-                forms.unload(shown);
-        };
-        forms.showModal(window);
-        return open;
-    }
+    bool afterShowing(const std::function<void(Form &)> &user) { return forms.showModalWith(window, user); }
 
     FakeFormsServices forms;
     FakeSystemServices system;

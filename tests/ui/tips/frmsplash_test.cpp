@@ -12,19 +12,7 @@ namespace {
 
 class TipsWindow : public testing::Test {
 protected:
-    // Plays the user inside the modal showing; returns whether the window was still open after it.
-    bool afterShowing(const std::function<void(Form &)> &user)
-    {
-        bool open = false;
-        forms.onModal = [&](Form &shown) {
-            user(shown);
-            open = forms.isShown(shown);
-            if (open)
-                forms.unload(shown); // the test closes what the user left open
-        };
-        forms.showModal(tips);
-        return open;
-    }
+    bool afterShowing(const std::function<void(Form &)> &user) { return forms.showModalWith(tips, user); }
 
     FakeFormsServices forms;
     frmSplash tips{forms};
