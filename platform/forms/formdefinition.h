@@ -48,7 +48,7 @@ struct FontDef {
 struct ControlDef {
     std::string_view name{}; // the control's name, and its objectName
     ControlKind kind = ControlKind::Label;
-    std::string_view caption{}; // a text box's design text; an '&' marks a button's access key
+    std::string_view caption{}; // a text box's design text (never shown); an '&' marks a button's access key
     int left = 0, top = 0, width = 0, height = 0;
     std::optional<FontDef> font{};       // none: the window's font
     std::optional<OleColor> foreColor{}; // none: the platform's default for the kind

@@ -147,7 +147,7 @@ void QtFormView::build(FormCanvas *canvas)
         const QString name = qtext(def.name);
         QWidget *parent = canvas;
         QRect geometry = form::twipsRect(def.left, def.top, def.width, def.height);
-        if (def.container != kNoControl) {
+        if (def.container != kNoControl && frameSurface) {
             // Positions are relative to the panel, whose border clips what starts outside it.
             auto *frame = static_cast<ClickableFrame *>(m_widgets[def.container]);
             parent = frameSurface;

@@ -28,7 +28,7 @@ public:
     QtFormView(Form &form, bool mainWindow, QWidget *owner);
     ~QtFormView() override;
 
-    QWidget *window() const { return m_window; }
+    QWidget *window() const { return m_window.data(); }
     FormDialog *dialog() const { return m_dialog; }
     QWidget *widget(ControlId id) const { return m_widgets[id]; }
     QAction *action(ControlId id) const { return m_actions[id]; }
