@@ -287,29 +287,25 @@ void FakeFormsServices::click(Form &form, ControlId id)
     settle();
 }
 
-void FakeFormsServices::tab(Form &form)
-{
-    if (!accepts(form, "Tab"))
-        return;
-    const auto order = tabOrder(form.definition());
-    if (order.empty())
-        return;
-    auto at = std::find(order.begin(), order.end(), stateOf(form).focused);
-    const ControlId next = (at == order.end() || ++at == order.end()) ? order.front() : *at;
-    moveFocus(form, next, FocusCause::Tab);
-    settle();
-}
+void FakeFormsServices::tab(Form &form) { tabStep(form, FocusCause::Tab); }
 
-void FakeFormsServices::shiftTab(Form &form)
+void FakeFormsServices::shiftTab(Form &form) { tabStep(form, FocusCause::ShiftTab); }
+
+// One step along the Tab order, wrapping at either end.
+void FakeFormsServices::tabStep(Form &form, FocusCause cause)
 {
-    if (!accepts(form, "Shift+Tab"))
+    if (!accepts(form, cause == FocusCause::Tab ? "Tab" : "Shift+Tab"))
         return;
     const auto order = tabOrder(form.definition());
     if (order.empty())
         return;
-    auto at = std::find(order.begin(), order.end(), stateOf(form).focused);
-    const ControlId previous = (at == order.end() || at == order.begin()) ? order.back() : *(at - 1);
-    moveFocus(form, previous, FocusCause::ShiftTab);
+    const auto at = std::find(order.begin(), order.end(), stateOf(form).focused);
+    const auto here = at == order.end() ? std::ptrdiff_t{-1} : at - order.begin();
+    const auto size = static_cast<std::ptrdiff_t>(order.size());
+    const std::ptrdiff_t to = cause == FocusCause::Tab ? (here + 1) % size
+                              : here <= 0             ? size - 1
+                                                      : here - 1;
+    moveFocus(form, order[static_cast<std::size_t>(to)], cause);
     settle();
 }
 

@@ -85,6 +85,7 @@ private:
     bool accepts(Form &form, const char *what);
     void deliver(Form &form, const FormEvent &event);
     void moveFocus(Form &form, ControlId to, FocusCause cause);
+    void tabStep(Form &form, FocusCause cause);
     void settle();
 
     std::map<Form *, std::unique_ptr<View>> m_views;
