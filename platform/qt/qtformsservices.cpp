@@ -21,9 +21,9 @@ QtFormView &QtFormsServices::rendered(Form &form)
     auto &slot = m_views[&form];
     if (!slot) {
         // Secondary windows belong to the main one: centred on it, kept in front, out of the task bar.
-        const bool main = form.definition().startUp;
-        QWidget *owner = !main && m_main && m_views[m_main] ? m_views[m_main]->window() : nullptr;
-        slot = std::make_unique<QtFormView>(form, main, owner);
+        const auto main = m_main && m_main != &form ? m_views.find(m_main) : m_views.end();
+        QWidget *owner = main != m_views.end() && main->second ? main->second->window() : nullptr;
+        slot = std::make_unique<QtFormView>(form, owner);
     }
     return *slot;
 }

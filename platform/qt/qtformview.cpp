@@ -95,12 +95,12 @@ char32_t characterOf(const QKeyEvent *event)
 
 } // namespace
 
-QtFormView::QtFormView(Form &form, bool mainWindow, QWidget *owner)
+QtFormView::QtFormView(Form &form, QWidget *owner)
     : m_form(form), m_definition(form.definition()), m_widgets(m_definition.controls.size(), nullptr),
       m_actions(m_definition.controls.size(), nullptr), m_texts(m_definition.controls.size())
 {
     auto *canvas = new FormCanvas(m_definition);
-    if (mainWindow) {
+    if (m_definition.startUp) {
         m_main = new FormMainWindow(canvas, owner);
         m_window = m_main;
     } else {

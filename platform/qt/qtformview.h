@@ -21,11 +21,12 @@ class FormMainWindow;
 
 // One form rendered into Qt widgets from its definition: it implements the
 // form's operations on them and turns Qt's signals and events into the
-// form's events. The main window becomes a FormMainWindow, any other a FormDialog.
+// form's events. The start-up form becomes a FormMainWindow, any other a FormDialog.
 class QtFormView final : public QObject, public FormView {
     Q_OBJECT
 public:
-    QtFormView(Form &form, bool mainWindow, QWidget *owner);
+    // `owner`: the window a secondary one belongs to, or null.
+    QtFormView(Form &form, QWidget *owner);
     ~QtFormView() override;
 
     QWidget *window() const { return m_window.data(); }
