@@ -1,28 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/system/executablesearch.h"
 
-#include <filesystem>
-#include <system_error>
+#ifdef _WIN32
+#include "platform/system/utf16.h"
+
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#endif
 
 namespace kelvastro {
 
 namespace {
 
+// Plain system calls rather than std::filesystem, whose runtime would be most
+// of the size of the Windows program.
 #ifdef _WIN32
 constexpr char kListSeparator = ';';
+constexpr char kFolderSeparator = '\\';
+
+bool isExecutableFile(const std::string &path)
+{
+    const DWORD attributes = GetFileAttributesW(wide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
 #else
 constexpr char kListSeparator = ':';
-#endif
+constexpr char kFolderSeparator = '/';
 
-bool isExecutableFile(const std::filesystem::path &path)
+bool isExecutableFile(const std::string &path)
 {
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (error || !std::filesystem::is_regular_file(status))
-        return false;
-    using std::filesystem::perms;
-    return (status.permissions() & (perms::owner_exec | perms::group_exec | perms::others_exec)) != perms::none;
+    struct stat status {};
+    return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode)
+           && (status.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) != 0;
 }
+#endif
 
 } // namespace
 
@@ -37,9 +49,12 @@ std::optional<std::string> findExecutable(const std::vector<std::string> &names,
             const std::string_view folder = searchPath.substr(begin, end - begin);
             // An empty entry would mean the working folder: never a place to start programs from.
             if (!folder.empty()) {
-                const std::filesystem::path candidate = std::filesystem::path(folder) / name;
+                std::string candidate(folder);
+                if (candidate.back() != kFolderSeparator && candidate.back() != '/')
+                    candidate += kFolderSeparator;
+                candidate += name;
                 if (isExecutableFile(candidate))
-                    return candidate.string();
+                    return candidate;
             }
             begin = end + 1;
         }

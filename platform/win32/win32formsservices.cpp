@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/win32/win32formsservices.h"
+
+#include "app/appinfo.h"
+#include "platform/system/utf16.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace kelvastro {
+
+Win32FormsServices::Win32FormsServices(HINSTANCE instance) : m_instance(instance)
+{
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    Win32FormView::registerClasses(instance);
+}
+
+Win32FormsServices::~Win32FormsServices() = default;
+
+Win32FormView &Win32FormsServices::rendered(Form &form)
+{
+    auto &slot = m_views[&form];
+    if (!slot) {
+        // Secondary windows belong to the main one: kept in front of it, out of the task bar.
+        const auto main = m_main && m_main != &form ? m_views.find(m_main) : m_views.end();
+        const HWND owner = main != m_views.end() && main->second ? main->second->window() : nullptr;
+        slot = std::make_unique<Win32FormView>(*this, form, owner);
+    }
+    return *slot;
+}
+
+FormView &Win32FormsServices::view(Form &form) { return rendered(form); }
+
+Win32FormView *Win32FormsServices::find(std::string_view formName)
+{
+    for (auto &[form, view] : m_views)
+        if (view && form->definition().name == formName)
+            return view.get();
+    return nullptr;
+}
+
+void Win32FormsServices::release(Form &form)
+{
+    m_views.erase(&form);
+    std::erase(m_modal, &form);
+    if (m_main == &form)
+        m_main = nullptr;
+}
+
+void Win32FormsServices::show(Form &form)
+{
+    if (form.definition().startUp)
+        m_main = &form;
+    Win32FormView &v = rendered(form);
+    v.place();
+    v.load();
+    ShowWindow(v.window(), SW_SHOW);
+    v.focusFirst();
+    UpdateWindow(v.window());
+}
+
+void Win32FormsServices::showModal(Form &form)
+{
+    Win32FormView &v = rendered(form);
+    if (!v.window() || m_ended)
+        return;
+    const HWND owner = GetWindow(v.window(), GW_OWNER);
+    m_modal.push_back(&form);
+    v.place();
+    v.load();
+    // Shown before the owner is disabled, so that the owner's focus is
+    // remembered as it loses activation, not thrown away with its input.
+    ShowWindow(v.window(), SW_SHOW);
+    if (owner)
+        EnableWindow(owner, FALSE);
+    v.focusFirst();
+    MSG msg{};
+    while (!m_ended && std::find(m_modal.begin(), m_modal.end(), &form) != m_modal.end()) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 1); // for the loop outside this one
+            m_ended = true;
+            break;
+        }
+        dispatch(msg);
+    }
+    if (std::find(m_modal.begin(), m_modal.end(), &form) != m_modal.end())
+        unload(form); // the program is ending
+}
+
+void Win32FormsServices::unload(Form &form)
+{
+    if (std::find(m_modal.begin(), m_modal.end(), &form) != m_modal.end()) {
+        std::erase(m_modal, &form);
+        const HWND window = rendered(form).window();
+        const HWND owner = window ? GetWindow(window, GW_OWNER) : nullptr;
+        // Enabled before the window goes, so that activation returns to the
+        // owner and not to another program.
+        if (owner)
+            EnableWindow(owner, TRUE);
+        if (window) {
+            if (owner && GetActiveWindow() == window)
+                SetActiveWindow(owner);
+            ShowWindow(window, SW_HIDE);
+        }
+        return;
+    }
+    if (&form == m_main)
+        endProgram();
+    else if (auto it = m_views.find(&form); it != m_views.end() && it->second->window())
+        ShowWindow(it->second->window(), SW_HIDE);
+}
+
+void Win32FormsServices::post(Form &owner, std::function<void()> work)
+{
+    // Queued on the window, so that the work is dropped with it.
+    rendered(owner).post(std::move(work));
+}
+
+void Win32FormsServices::showMessage(std::string_view text)
+{
+    HWND owner = GetActiveWindow();
+    if (!owner && m_main)
+        owner = rendered(*m_main).window();
+    messageBox(wide(text), owner);
+}
+
+void Win32FormsServices::messageBox(const std::wstring &text, HWND owner)
+{
+    MessageBoxW(owner, text.c_str(), wide(AppInfo::title).c_str(), MB_OK);
+}
+
+void Win32FormsServices::copyToClipboard(std::string_view text)
+{
+    const HWND owner = m_main ? rendered(*m_main).window() : nullptr;
+    if (!OpenClipboard(owner))
+        return;
+    EmptyClipboard();
+    const std::wstring w = wide(text);
+    const std::size_t bytes = (w.size() + 1) * sizeof(wchar_t);
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+        if (void *data = GlobalLock(memory)) {
+            std::memcpy(data, w.c_str(), bytes);
+            GlobalUnlock(memory);
+            if (!SetClipboardData(CF_UNICODETEXT, memory))
+                GlobalFree(memory);
+        } else {
+            GlobalFree(memory);
+        }
+    }
+    CloseClipboard();
+}
+
+void Win32FormsServices::endProgram()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    PostQuitMessage(0);
+}
+
+ApplicationInfo Win32FormsServices::application() const
+{
+    return {AppInfo::title, AppInfo::major, AppInfo::minor, AppInfo::revision};
+}
+
+void Win32FormsServices::dispatch(MSG &msg)
+{
+    const HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (root && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST)
+        for (auto &[form, view] : m_views)
+            if (view && view->window() == root) {
+                if (view->translate(msg))
+                    return;
+                break;
+            }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+}
+
+int Win32FormsServices::run()
+{
+    MSG msg{};
+    while (!m_ended) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0)
+            return got == 0 ? static_cast<int>(msg.wParam) : 1;
+        dispatch(msg);
+    }
+    // Ended by a handler: the quit message it posted is taken off the queue.
+    while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    return 0;
+}
+
+} // namespace kelvastro
