@@ -1,0 +1,568 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The real Win32 windows, run under Wine in CI: characters go in as WM_CHAR
+// to the real EDIT controls, keys and clicks through the message loop, and
+// what the controls show is read back from them.
+#include "platform/system/utf16.h"
+#include "platform/system/win32systemservices.h"
+#include "platform/win32/win32design.h"
+#include "platform/win32/win32formsservices.h"
+#include "ui/about/frmaboutdefinition.h"
+#include "ui/about/sysinfolauncher.h"
+#include "ui/calculator/kelvastro.h"
+#include "ui/calculator/kelvastrodefinition.h"
+#include "ui/tips/frmsplashdefinition.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <array>
+#include <chrono>
+
+using namespace kelvastro;
+using namespace kelvastro::calculator;
+
+namespace {
+
+const NumberLocale kUs{".", ",", 3, 3};
+
+struct Box {
+    std::string text;
+    std::string title;
+    HWND owner = nullptr;
+};
+
+// The real front end with the message box recorded and closed at once; one
+// test below lets the system's own box open and closes it by its OK button.
+class RecordingServices final : public Win32FormsServices {
+public:
+    bool realBoxes = false;
+    std::vector<Box> boxes;
+
+protected:
+    void messageBox(const std::wstring &text, HWND owner) override
+    {
+        if (realBoxes) {
+            Win32FormsServices::messageBox(text, owner);
+            return;
+        }
+        boxes.push_back({fromWide(text.c_str(), text.size()), "Kelvastro", owner});
+    }
+};
+
+std::string textOf(HWND hwnd)
+{
+    wchar_t buffer[512] = {};
+    const int length = GetWindowTextW(hwnd, buffer, 512);
+    return fromWide(buffer, static_cast<std::size_t>(length));
+}
+
+// Runs `action` from inside the modal loop the next call opens, with a
+// deadline: a window that does not close fails the test instead of hanging it.
+std::function<void()> g_inModal;
+void CALLBACK runInModal(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    auto action = std::move(g_inModal);
+    g_inModal = nullptr;
+    if (action)
+        action();
+}
+
+class Win32Window : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = std::make_unique<Kelvastro>(forms, system, kUs);
+        forms.show(*window);
+        pump();
+    }
+    void TearDown() override
+    {
+        window.reset();
+        pump();
+    }
+
+    Win32FormView &view() { return forms.rendered(*window); }
+    HWND main() { return view().window(); }
+    HWND control(ControlId id) { return view().control(id); }
+    std::string text(ControlId id) { return textOf(control(id)); }
+    ControlId focus() { return view().focus(); }
+
+    // Everything queued, through the program's own keyboard rules, as its loop would.
+    void pump()
+    {
+        MSG msg{};
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            if (msg.message != WM_QUIT)
+                forms.dispatch(msg);
+    }
+    void type(std::wstring_view characters)
+    {
+        for (wchar_t c : characters) {
+            PostMessageW(GetFocus(), WM_CHAR, c, 1);
+            pump();
+        }
+    }
+    // A key with Shift held or not, as the keyboard would send it to the focused control.
+    void key(UINT vk, bool shift = false)
+    {
+        BYTE state[256] = {};
+        GetKeyboardState(state);
+        state[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(state);
+        const HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
+        PostMessageW(target, WM_KEYDOWN, vk, 1);
+        PostMessageW(target, WM_KEYUP, vk, 0xC0000001);
+        pump();
+        state[VK_SHIFT] = 0;
+        SetKeyboardState(state);
+    }
+    void click(HWND hwnd)
+    {
+        PostMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+        PostMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+        pump();
+    }
+    void fill(ControlId id, std::wstring_view characters)
+    {
+        click(control(id));
+        SendMessageW(control(id), EM_SETSEL, 0, -1);
+        type(characters);
+    }
+    void command(ControlId menuItem)
+    {
+        SendMessageW(main(), WM_COMMAND, MAKEWPARAM(Win32FormView::kIdBase + menuItem, 0), 0);
+        pump();
+    }
+    // `action` runs once the next modal window is open; the window is closed
+    // after `deadline` if it has not closed by then.
+    void whileModal(std::function<void()> action)
+    {
+        g_inModal = std::move(action);
+        SetTimer(nullptr, 0, 10, runInModal);
+    }
+    std::array<std::string, 5> results()
+    {
+        return {text(Text3), text(Text4), text(Text6), text(Text7), text(Text9)};
+    }
+    // The background a control asks its parent for, as it paints.
+    COLORREF background(ControlId id)
+    {
+        const HWND hwnd = control(id);
+        const bool readOnly = (GetWindowLongPtrW(hwnd, GWL_STYLE) & ES_READONLY) != 0;
+        const HDC dc = CreateCompatibleDC(nullptr);
+        SendMessageW(GetParent(hwnd), readOnly ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(hwnd));
+        const COLORREF color = GetBkColor(dc);
+        DeleteDC(dc);
+        return color;
+    }
+
+    RecordingServices forms;
+    Win32SystemServices system;
+    std::unique_ptr<Kelvastro> window;
+};
+
+TEST_F(Win32Window, OpensWithTheRateOnlyAndTheFocusInBuyingPrice)
+{
+    EXPECT_TRUE(IsWindowVisible(main()));
+    EXPECT_EQ(textOf(main()), "Kelvastro   \xC2\xA9 2026 the Kelvastro developers");
+    EXPECT_EQ(text(Text8), "0.3");
+    for (ControlId box : {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text9})
+        EXPECT_EQ(text(box), "") << box;
+    EXPECT_EQ(focus(), Text1);
+    EXPECT_TRUE(GetWindowLongPtrW(control(Text8), GWL_STYLE) & ES_READONLY);
+    EXPECT_FALSE(GetWindowLongPtrW(control(Text1), GWL_STYLE) & ES_READONLY);
+}
+
+// Twips at the window's DPI; the client area holds the table and the status bar.
+TEST_F(Win32Window, PlacesControlsToTheTwipAtTheWindowsDpi)
+{
+    const UINT dpi = win32::dpiOf(main());
+    for (ControlId id : {Label1, Text1, Command2, Text8, Text9, Label9}) {
+        const ControlDef &def = definition().control(id);
+        RECT r{};
+        GetWindowRect(control(id), &r);
+        MapWindowPoints(nullptr, main(), reinterpret_cast<POINT *>(&r), 2);
+        EXPECT_EQ(r.left, win32::px(def.left, dpi)) << def.name;
+        EXPECT_EQ(r.top, win32::px(def.top, dpi)) << def.name;
+        EXPECT_EQ(r.right - r.left, win32::px(def.width, dpi)) << def.name;
+        EXPECT_EQ(r.bottom - r.top, win32::px(def.height, dpi)) << def.name;
+    }
+    RECT client{}, bar{};
+    GetClientRect(main(), &client);
+    GetWindowRect(view().statusBar(), &bar);
+    EXPECT_EQ(client.right, win32::px(definition().clientWidth, dpi));
+    EXPECT_EQ(client.bottom, win32::px(definition().clientHeight, dpi) + (bar.bottom - bar.top));
+    wchar_t className[64] = {};
+    GetClassNameW(view().statusBar(), className, 64);
+    EXPECT_STREQ(className, STATUSCLASSNAMEW);
+}
+
+// Screen readers name a field by the static control created just before it.
+TEST_F(Win32Window, EveryFieldComesRightAfterTheStaticThatNamesIt)
+{
+    for (ControlId box : {Text1, Text2, Text8, Text3, Text4, Text5, Text6, Text7, Text9}) {
+        const HWND before = GetWindow(control(box), GW_HWNDPREV);
+        ASSERT_NE(before, nullptr);
+        wchar_t className[32] = {};
+        GetClassNameW(before, className, 32);
+        EXPECT_STREQ(className, L"Static") << box;
+        EXPECT_EQ(textOf(before), std::string(spokenName(definition(), box))) << box;
+    }
+    EXPECT_EQ(textOf(GetWindow(control(Text8), GW_HWNDPREV)), "Brokerage %");
+    EXPECT_EQ(textOf(GetWindow(control(Text9), GW_HWNDPREV)), "Change in Price %");
+}
+
+TEST_F(Win32Window, FontsComeFromTheTableAtTheWindowsDpi)
+{
+    const UINT dpi = win32::dpiOf(main());
+    struct Row {
+        ControlId id;
+        const wchar_t *family;
+        double points;
+        bool bold;
+    };
+    for (const Row &row : {Row{Label1, L"Book Antiqua", 12, false}, Row{Text1, L"MS Sans Serif", 8.25, true},
+                           Row{Command2, L"Arial", 9, true}, Row{Text9, L"MS Sans Serif", 12, true}}) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control(row.id), WM_GETFONT, 0, 0)), sizeof font, &font);
+        EXPECT_STREQ(font.lfFaceName, row.family) << row.id;
+        EXPECT_EQ(font.lfHeight, -static_cast<LONG>(row.points * dpi / 72.0 + 0.5)) << row.id;
+        EXPECT_EQ(font.lfWeight, row.bold ? FW_BOLD : FW_NORMAL) << row.id;
+    }
+}
+
+TEST_F(Win32Window, TypedTradeComesOutDigitForDigit)
+{
+    fill(Text1, L"1,000");
+    fill(Text2, L"2");
+    fill(Text5, L"1,100.5");
+    EXPECT_EQ(results(), (std::array<std::string, 5>{"2006", "334.333333333333", "2194.397", "188.397", "10.05"}));
+    EXPECT_EQ(view().text(status), "");
+    // Backspace through the real field: one change per character.
+    SendMessageW(control(Text5), EM_SETSEL, 7, 7);
+    type(L"\b\b");
+    EXPECT_EQ(text(Text5), "1,100");
+    EXPECT_EQ(text(Text9), "10");
+}
+
+TEST_F(Win32Window, FailureShowsInTheStatusBarAndClears)
+{
+    fill(Text2, L"5");
+    fill(Text5, L"12");
+    wchar_t shown[128] = {};
+    SendMessageW(view().statusBar(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(shown));
+    EXPECT_EQ(fromWide(shown, wcslen(shown)),
+              "Cannot work out Profit / Loss: Total buying Price including Brokerage is empty.");
+    EXPECT_TRUE(forms.boxes.empty());
+    fill(Text1, L"10");
+    EXPECT_EQ(text(Text7), "9.67");
+    SendMessageW(view().statusBar(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(shown));
+    EXPECT_STREQ(shown, L"");
+}
+
+struct ZeroRow {
+    ControlId field;
+    const char *message;
+    bool byClick; // else by Tab
+};
+
+void PrintTo(const ZeroRow &row, std::ostream *os) { *os << row.field << (row.byClick ? " click" : " tab"); }
+
+class ZeroCheck : public Win32Window, public testing::WithParamInterface<ZeroRow> {};
+
+TEST_P(ZeroCheck, KeepsTheFocusAndSaysWhyInTheSystemsBox)
+{
+    const ZeroRow &row = GetParam();
+    fill(Text1, L"10");
+    fill(Text2, L"5");
+    fill(row.field, L"0");
+    if (row.byClick)
+        click(control(row.field == Text1 ? Text2 : Text1));
+    else
+        key(VK_TAB);
+    ASSERT_EQ(forms.boxes.size(), 1u);
+    EXPECT_EQ(forms.boxes[0].text, row.message);
+    EXPECT_EQ(forms.boxes[0].owner, main());
+    EXPECT_EQ(focus(), row.field);
+    EXPECT_EQ(text(row.field), "0");
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, ZeroCheck,
+                         testing::Values(ZeroRow{Text1, "Buying Price should not be zero", false},
+                                         ZeroRow{Text1, "Buying Price should not be zero", true},
+                                         ZeroRow{Text2, "Quantity should not be zero", false},
+                                         ZeroRow{Text2, "Quantity should not be zero", true},
+                                         ZeroRow{Text5, "Selling Price should not be zero", false},
+                                         ZeroRow{Text5, "Selling Price should not be zero", true}));
+
+TEST_F(Win32Window, TheSystemsOwnBoxCarriesTheTitleAndClosesByOk)
+{
+    forms.realBoxes = true;
+    std::string title, message;
+    bool ownerDisabled = false;
+    // The box runs its own loop; the timer looks for it from inside that loop.
+    whileModal([&] {
+        HWND box = nullptr;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND hwnd, LPARAM found) {
+                wchar_t name[16] = {};
+                GetClassNameW(hwnd, name, 16);
+                if (std::wstring(name) == L"#32770" && IsWindowVisible(hwnd))
+                    *reinterpret_cast<HWND *>(found) = hwnd;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&box));
+        if (!box)
+            return;
+        title = textOf(box);
+        message = textOf(GetDlgItem(box, 0xFFFF));
+        ownerDisabled = !IsWindowEnabled(main());
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    fill(Text1, L"0");
+    key(VK_TAB);
+    EXPECT_EQ(title, "Kelvastro");
+    EXPECT_EQ(message, "Buying Price should not be zero");
+    EXPECT_TRUE(ownerDisabled);
+    EXPECT_TRUE(IsWindowEnabled(main()));
+    EXPECT_EQ(focus(), Text1);
+}
+
+struct ForwardRow {
+    const char *name;
+    ControlId from;
+    enum { Tab, ShiftTab, Click } how;
+    ControlId clicked;
+    ControlId lands;
+};
+
+void PrintTo(const ForwardRow &row, std::ostream *os) { *os << row.name; }
+
+class Forwarding : public Win32Window, public testing::WithParamInterface<ForwardRow> {};
+
+// The result fields that come between inputs pass the focus on, in the
+// direction it was going.
+TEST_P(Forwarding, PassesTheFocusOnInItsDirection)
+{
+    const ForwardRow &row = GetParam();
+    fill(Text1, L"10");
+    fill(Text2, L"5");
+    fill(Text5, L"12");
+    click(control(row.from));
+    ASSERT_EQ(focus(), row.from);
+    if (row.how == ForwardRow::Click)
+        click(control(row.clicked));
+    else
+        key(VK_TAB, row.how == ForwardRow::ShiftTab);
+    EXPECT_EQ(focus(), row.lands);
+    EXPECT_TRUE(forms.boxes.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Forwarding,
+    testing::Values(ForwardRow{"tab_past_total_cost", Text2, ForwardRow::Tab, kNoControl, Text5},
+                    ForwardRow{"shift_tab_past_total_cost", Text4, ForwardRow::ShiftTab, kNoControl, Text2},
+                    ForwardRow{"click_on_total_cost", Text1, ForwardRow::Click, Text3, Text5},
+                    ForwardRow{"tab_past_profit", Text6, ForwardRow::Tab, kNoControl, Text9},
+                    ForwardRow{"shift_tab_past_profit", Text8, ForwardRow::ShiftTab, kNoControl, Text6},
+                    ForwardRow{"click_on_profit", Text1, ForwardRow::Click, Text7, Text9},
+                    ForwardRow{"tab_wraps_round", Text9, ForwardRow::Tab, kNoControl, Text1},
+                    ForwardRow{"shift_tab_wraps_round", Text1, ForwardRow::ShiftTab, kNoControl, Text9}));
+
+// Locked and grey, open and the window colour, locked again and the inactive
+// caption text colour: the desktop's real colours, as the field paints.
+TEST_F(Win32Window, RateButtonShowsTheThreeLooksInTheSystemsColours)
+{
+    EXPECT_EQ(background(Text8), RGB(0xE0, 0xE0, 0xE0));
+    click(control(Command2));
+    EXPECT_FALSE(GetWindowLongPtrW(control(Text8), GWL_STYLE) & ES_READONLY);
+    EXPECT_EQ(background(Text8), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(text(Command2), "OK");
+    EXPECT_EQ(view().text(status), "Brokerage rate open for editing");
+    fill(Text8, L"0.5");
+    fill(Text1, L"10");
+    fill(Text2, L"5");
+    EXPECT_EQ(text(Text3), "50.25");
+    click(control(Command2));
+    EXPECT_TRUE(GetWindowLongPtrW(control(Text8), GWL_STYLE) & ES_READONLY);
+    EXPECT_EQ(background(Text8), GetSysColor(COLOR_INACTIVECAPTIONTEXT));
+    EXPECT_EQ(text(Command2), "Change brokerage %");
+    // Escape is the cancel key, and the rate button is the cancel button.
+    click(control(Text1));
+    key(VK_ESCAPE);
+    EXPECT_EQ(text(Command2), "OK");
+}
+
+TEST_F(Win32Window, MenuBarHoldsTheDropDownAndExit)
+{
+    const HMENU bar = GetMenu(main());
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(GetMenuItemCount(bar), 2);
+    wchar_t caption[64] = {};
+    GetMenuStringW(bar, 0, caption, 64, MF_BYPOSITION);
+    EXPECT_STREQ(caption, L"About");
+    GetMenuStringW(bar, 1, caption, 64, MF_BYPOSITION);
+    EXPECT_STREQ(caption, L"Exit");
+    const HMENU dropDown = GetSubMenu(bar, 0);
+    ASSERT_NE(dropDown, nullptr);
+    EXPECT_EQ(GetMenuItemCount(dropDown), 2);
+    GetMenuStringW(dropDown, 0, caption, 64, MF_BYPOSITION);
+    EXPECT_STREQ(caption, L"About Kelvastro ");
+    EXPECT_EQ(view().menuItemOwner(help), dropDown);
+    EXPECT_EQ(view().menuItemOwner(Exit), bar);
+    command(Exit);
+    EXPECT_TRUE(forms.ended());
+}
+
+TEST_F(Win32Window, CopyCommandPutsTheTradeOnTheClipboard)
+{
+    fill(Text1, L"10");
+    fill(Text2, L"5");
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    state[VK_CONTROL] = state[VK_SHIFT] = 0x80;
+    SetKeyboardState(state);
+    PostMessageW(GetFocus(), WM_KEYDOWN, 'C', 1);
+    pump();
+    state[VK_CONTROL] = state[VK_SHIFT] = 0;
+    SetKeyboardState(state);
+    ASSERT_TRUE(OpenClipboard(main()));
+    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    std::string copied;
+    if (data) {
+        const auto *w = static_cast<const wchar_t *>(GlobalLock(data));
+        copied = fromWide(w, wcslen(w));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    EXPECT_EQ(copied.substr(0, 19), "Buying Price\t10\nQua");
+    EXPECT_NE(copied.find("Total buying Price including Brokerage\t50.15\n"), std::string::npos);
+}
+
+struct TipsRow {
+    const char *name;
+    UINT message;
+    WPARAM key; // a character, or the virtual key of a key that gives none
+    bool closes;
+};
+
+void PrintTo(const TipsRow &row, std::ostream *os) { *os << row.name; }
+
+class TipsWindow : public Win32Window, public testing::WithParamInterface<TipsRow> {};
+
+TEST_P(TipsWindow, ClosesOnACharacterKeyOrAPanelClick)
+{
+    const TipsRow &row = GetParam();
+    fill(Text1, L"10");
+    bool mainDisabled = false, stillOpen = false;
+    whileModal([&] {
+        Win32FormView *tips = forms.find("frmSplash");
+        ASSERT_NE(tips, nullptr);
+        mainDisabled = !IsWindowEnabled(main());
+        EXPECT_NE(GetWindowLongPtrW(tips->window(), GWL_STYLE) & WS_CAPTION, WS_CAPTION) << "no title bar";
+        EXPECT_EQ(textOf(tips->window()), "Tips") << "named for assistive technology";
+        const HWND target = row.message == WM_LBUTTONUP ? tips->control(tips::Frame1) : tips->window();
+        PostMessageW(target, row.message, row.key, 0);
+        pump();
+        stillOpen = IsWindowVisible(tips->window());
+        if (stillOpen)
+            PostMessageW(tips->window(), WM_CHAR, L'q', 0); // a key that closes it, for the next row
+    });
+    command(help);
+    EXPECT_TRUE(mainDisabled);
+    EXPECT_EQ(stillOpen, !row.closes);
+    EXPECT_TRUE(IsWindowEnabled(main()));
+    EXPECT_EQ(focus(), Text1);
+    EXPECT_EQ(text(Text1), "10");
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, TipsWindow,
+                         testing::Values(TipsRow{"letter", WM_CHAR, L'x', true},
+                                         TipsRow{"enter", WM_CHAR, L'\r', true},
+                                         TipsRow{"escape", WM_CHAR, 0x1B, true},
+                                         TipsRow{"arrow_gives_no_character", WM_KEYDOWN, VK_LEFT, false},
+                                         TipsRow{"panel_click", WM_LBUTTONUP, 0, true}));
+
+// The About window against Wine's real registry: the test writes the values
+// the search reads into its own throwaway prefix, and removes them after.
+class AboutWindow : public Win32Window {
+protected:
+    static constexpr const wchar_t *kPathKey = L"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+    void setToolPath(const wchar_t *path)
+    {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kPathKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        RegSetValueExW(key, L"PATH", 0, REG_SZ, reinterpret_cast<const BYTE *>(path),
+                       static_cast<DWORD>((wcslen(path) + 1) * sizeof(wchar_t)));
+        RegCloseKey(key);
+    }
+    void TearDown() override
+    {
+        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kPathKey, L"PATH");
+        Win32Window::TearDown();
+    }
+    // Opens About, presses `button` in it, and returns what it showed.
+    struct Seen {
+        std::string caption, title, version;
+        bool mainDisabled = false;
+        bool closed = false;
+    };
+    Seen pressInAbout(ControlId button)
+    {
+        Seen seen;
+        whileModal([&] {
+            Win32FormView *about = forms.find("frmAbout");
+            if (!about)
+                return;
+            seen.caption = textOf(about->window());
+            seen.title = textOf(about->control(about::lblTitle));
+            seen.version = textOf(about->control(about::lblVersion));
+            seen.mainDisabled = !IsWindowEnabled(main());
+            click(about->control(button));
+            seen.closed = !IsWindowVisible(about->window());
+            if (!seen.closed)
+                click(about->control(about::cmdOK));
+        });
+        command(aboutkelvastro);
+        return seen;
+    }
+};
+
+TEST_F(AboutWindow, LoadsTheProgramsNameAndVersionAndClosesByOk)
+{
+    const Seen seen = pressInAbout(about::cmdOK);
+    EXPECT_EQ(seen.caption, "About Kelvastro");
+    EXPECT_EQ(seen.title, "Kelvastro");
+    EXPECT_EQ(seen.version, "Version 1.0.0");
+    EXPECT_TRUE(seen.mainDisabled);
+    EXPECT_TRUE(seen.closed);
+    EXPECT_TRUE(IsWindowEnabled(main()));
+    EXPECT_EQ(focus(), Text1);
+}
+
+TEST_F(AboutWindow, SystemInfoStartsTheToolTheRegistryNames)
+{
+    wchar_t folder[MAX_PATH] = {};
+    GetSystemDirectoryW(folder, MAX_PATH);
+    setToolPath((std::wstring(folder) + L"\\hostname.exe").c_str());
+    const Seen seen = pressInAbout(about::cmdSysInfo);
+    EXPECT_FALSE(seen.closed) << "the About window stays open";
+    EXPECT_TRUE(forms.boxes.empty()) << (forms.boxes.empty() ? "" : forms.boxes[0].text);
+}
+
+TEST_F(AboutWindow, SystemInfoSaysSoWhenTheToolCannotBeStarted)
+{
+    setToolPath(L"C:\\nowhere\\msinfo32.exe");
+    pressInAbout(about::cmdSysInfo);
+    ASSERT_EQ(forms.boxes.size(), 1u);
+    EXPECT_EQ(forms.boxes[0].text, SysInfoLauncher::UnavailableMessage);
+}
+
+} // namespace
