@@ -70,7 +70,7 @@ private:
     HWND createControl(ControlId id, HWND parent);
     HWND createNameLabel(std::string_view name);
     void buildMenu();
-    void layout();
+    void layout(); // after a DPI change
     HFONT fontFor(const FontDef &font);
     HFONT fontOf(ControlId id);
     void freeGdiObjects();
