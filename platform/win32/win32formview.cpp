@@ -208,6 +208,23 @@ HWND Win32FormView::createNameLabel(std::string_view name)
     return hwnd;
 }
 
+// Where a control goes in its parent's client area: a panel's controls are
+// placed from the panel's outer corner, as the table gives them, and its
+// border lies outside its client area.
+POINT Win32FormView::placeOf(const ControlDef &def) const
+{
+    POINT at{px(def.left, m_dpi), px(def.top, m_dpi)};
+    if (def.container != kNoControl && m_controls[def.container]) {
+        RECT outer{}, client{};
+        GetWindowRect(m_controls[def.container], &outer);
+        GetClientRect(m_controls[def.container], &client);
+        MapWindowPoints(m_controls[def.container], nullptr, reinterpret_cast<POINT *>(&client), 2);
+        at.x -= client.left - outer.left;
+        at.y -= client.top - outer.top;
+    }
+    return at;
+}
+
 HWND Win32FormView::createControl(ControlId id, HWND parent)
 {
     const ControlDef &def = m_definition.control(id);
@@ -215,7 +232,8 @@ HWND Win32FormView::createControl(ControlId id, HWND parent)
     const HINSTANCE instance = m_services.instance();
     // Made where they belong and in their font: moving two dozen windows
     // afterwards is a tenth of the start-up under Wine.
-    const int x = px(def.left, m_dpi), y = px(def.top, m_dpi), w = px(def.width, m_dpi), h = px(def.height, m_dpi);
+    const POINT at = placeOf(def);
+    const int x = at.x, y = at.y, w = px(def.width, m_dpi), h = px(def.height, m_dpi);
     HWND hwnd = nullptr;
     switch (def.kind) {
     case ControlKind::TextBox:
@@ -240,8 +258,9 @@ HWND Win32FormView::createControl(ControlId id, HWND parent)
                                x, y, w, h, parent, menuId, instance, nullptr);
         break;
     case ControlKind::Frame:
-        hwnd = CreateWindowExW(0, kPanelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, x, y, w, h, parent,
-                               menuId, instance, this);
+        // The border outside the client area, so that no label paints over it.
+        hwnd = CreateWindowExW(0, kPanelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER, x, y, w, h,
+                               parent, menuId, instance, this);
         break;
     case ControlKind::StatusLine:
         if (m_definition.startUp)
@@ -365,8 +384,9 @@ void Win32FormView::layout()
             continue;
         }
         const ControlDef &def = m_definition.control(id);
-        SetWindowPos(hwnd, nullptr, px(def.left, m_dpi), px(def.top, m_dpi), px(def.width, m_dpi),
-                     px(def.height, m_dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+        const POINT at = placeOf(def);
+        SetWindowPos(hwnd, nullptr, at.x, at.y, px(def.width, m_dpi), px(def.height, m_dpi),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
         if (def.kind == ControlKind::Label && def.autoSize)
             relayoutLabel(id);
     }
@@ -767,10 +787,13 @@ void Win32FormView::paint(HDC dc)
         if (def.kind != ControlKind::Line)
             continue;
         const int width = std::max(1, MulDiv(def.lineWidth, static_cast<int>(m_dpi), USER_DEFAULT_SCREEN_DPI));
-        const HPEN pen = CreatePen(PS_SOLID, width, colorOf(foreColorOf(def)));
+        const LOGBRUSH colour{BS_SOLID, colorOf(foreColorOf(def)), 0};
+        const HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT, width, &colour, 0, nullptr);
         const HGDIOBJ old = SelectObject(dc, pen);
-        MoveToEx(dc, px(def.left, m_dpi), px(def.top, m_dpi), nullptr);
-        LineTo(dc, px(def.width, m_dpi), px(def.height, m_dpi));
+        // A wider pen grows down and right from the line, as the window draws it.
+        const int offset = width / 2;
+        MoveToEx(dc, px(def.left, m_dpi) + offset, px(def.top, m_dpi) + offset, nullptr);
+        LineTo(dc, px(def.width, m_dpi) + offset, px(def.height, m_dpi) + offset);
         SelectObject(dc, old);
         DeleteObject(pen);
     }
@@ -970,10 +993,8 @@ LRESULT CALLBACK Win32FormView::panelProc(HWND hwnd, UINT message, WPARAM wParam
         RECT r{};
         GetClientRect(hwnd, &r);
         const HDC dc = reinterpret_cast<HDC>(wParam);
-        if (id < self->m_backColors.size()) {
+        if (id < self->m_backColors.size())
             FillRect(dc, &r, self->brush(colorOf(self->m_backColors[id])));
-            FrameRect(dc, &r, self->brush(colorOf(foreColorOf(self->m_definition.control(id)))));
-        }
         return 1;
     }
     case WM_LBUTTONUP:

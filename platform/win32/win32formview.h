@@ -68,6 +68,7 @@ private:
 
     void create(HWND owner);
     HWND createControl(ControlId id, HWND parent);
+    POINT placeOf(const ControlDef &def) const;
     HWND createNameLabel(std::string_view name);
     void buildMenu();
     void layout(); // after a DPI change
