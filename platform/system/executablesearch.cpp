@@ -19,6 +19,11 @@ namespace {
 constexpr char kListSeparator = ';';
 constexpr char kFolderSeparator = '\\';
 
+bool endsInSeparator(const std::string &folder)
+{
+    return folder.back() == '\\' || folder.back() == '/';
+}
+
 bool isExecutableFile(const std::string &path)
 {
     const DWORD attributes = GetFileAttributesW(wide(path).c_str());
@@ -27,6 +32,11 @@ bool isExecutableFile(const std::string &path)
 #else
 constexpr char kListSeparator = ':';
 constexpr char kFolderSeparator = '/';
+
+bool endsInSeparator(const std::string &folder)
+{
+    return folder.back() == '/';
+}
 
 bool isExecutableFile(const std::string &path)
 {
@@ -50,7 +60,7 @@ std::optional<std::string> findExecutable(const std::vector<std::string> &names,
             // An empty entry would mean the working folder: never a place to start programs from.
             if (!folder.empty()) {
                 std::string candidate(folder);
-                if (candidate.back() != kFolderSeparator && candidate.back() != '/')
+                if (!endsInSeparator(candidate))
                     candidate += kFolderSeparator;
                 candidate += name;
                 if (isExecutableFile(candidate))
