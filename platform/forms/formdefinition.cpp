@@ -38,6 +38,30 @@ std::vector<ControlId> tabOrder(const FormDefinition &form)
     return order;
 }
 
+ControlId tabStep(const FormDefinition &form, ControlId from, bool backwards)
+{
+    const auto order = tabOrder(form);
+    if (order.empty())
+        return kNoControl;
+    const auto at = std::find(order.begin(), order.end(), from);
+    const auto here = at == order.end() ? std::ptrdiff_t{-1} : at - order.begin();
+    const auto size = static_cast<std::ptrdiff_t>(order.size());
+    const std::ptrdiff_t to = !backwards ? (here + 1) % size : here <= 0 ? size - 1 : here - 1;
+    return order[static_cast<std::size_t>(to)];
+}
+
+ControlId buttonForKey(const FormDefinition &form, char32_t key, ControlId focused)
+{
+    if (key == U'\r' && focused != kNoControl && form.control(focused).kind == ControlKind::Button)
+        return focused;
+    for (std::size_t i = 0; i < form.controls.size(); ++i) {
+        const ControlDef &c = form.controls[i];
+        if ((key == U'\x1B' && c.isCancel) || (key == U'\r' && c.isDefault))
+            return static_cast<ControlId>(i);
+    }
+    return kNoControl;
+}
+
 std::string_view spokenName(const FormDefinition &form, ControlId id)
 {
     const ControlDef &control = form.control(id);

@@ -94,6 +94,15 @@ std::vector<ControlId> tabOrder(const FormDefinition &form);
 
 bool takesFocus(const ControlDef &control);
 
+// Where one press of Tab (or Shift+Tab) takes the focus from `from`, wrapping
+// at either end; from no control, or one off the order, to the first (the last).
+// kNoControl when nothing takes the focus.
+ControlId tabStep(const FormDefinition &form, ControlId from, bool backwards);
+
+// The button a key presses: Enter the focused button, else the default one;
+// Escape the cancel one. kNoControl when it presses none.
+ControlId buttonForKey(const FormDefinition &form, char32_t key, ControlId focused);
+
 // What a screen reader calls the control: its own accessible name, else the
 // caption of the label that names it, else its caption.
 std::string_view spokenName(const FormDefinition &form, ControlId id);

@@ -296,16 +296,10 @@ void FakeFormsServices::tabStep(Form &form, FocusCause cause)
 {
     if (!accepts(form, cause == FocusCause::Tab ? "Tab" : "Shift+Tab"))
         return;
-    const auto order = tabOrder(form.definition());
-    if (order.empty())
+    const ControlId to = kelvastro::tabStep(form.definition(), stateOf(form).focused, cause == FocusCause::ShiftTab);
+    if (to == kNoControl)
         return;
-    const auto at = std::find(order.begin(), order.end(), stateOf(form).focused);
-    const auto here = at == order.end() ? std::ptrdiff_t{-1} : at - order.begin();
-    const auto size = static_cast<std::ptrdiff_t>(order.size());
-    const std::ptrdiff_t to = cause == FocusCause::Tab ? (here + 1) % size
-                              : here <= 0             ? size - 1
-                                                      : here - 1;
-    moveFocus(form, order[static_cast<std::size_t>(to)], cause);
+    moveFocus(form, to, cause);
     settle();
 }
 
@@ -321,19 +315,11 @@ void FakeFormsServices::pressKey(Form &form, char32_t character)
         settle();
         return;
     }
-    const ControlId focused = stateOf(form).focused;
-    for (std::size_t i = 0; i < def.controls.size(); ++i) {
-        const ControlDef &c = def.controls[i];
-        const bool enterOnButton = character == U'\r' && focused != kNoControl
-                                   && def.control(focused).kind == ControlKind::Button;
-        const bool presses = enterOnButton ? i == focused
-                                           : (character == U'\x1B' && c.isCancel) || (character == U'\r' && c.isDefault);
-        if (presses) {
-            deliver(form, {EventKind::Click, static_cast<ControlId>(i)});
-            settle();
-            return;
-        }
-    }
+    const ControlId button = buttonForKey(def, character, stateOf(form).focused);
+    if (button == kNoControl)
+        return;
+    deliver(form, {EventKind::Click, button});
+    settle();
 }
 
 void FakeFormsServices::leaveWindow(Form &form)

@@ -603,16 +603,6 @@ void Win32FormView::pressButton(ControlId id)
     deliver({EventKind::Click, id});
 }
 
-void Win32FormView::tabStep(bool backwards)
-{
-    const auto order = tabOrder(m_definition);
-    const auto at = std::find(order.begin(), order.end(), focus());
-    const auto here = at == order.end() ? std::ptrdiff_t{-1} : at - order.begin();
-    const auto size = static_cast<std::ptrdiff_t>(order.size());
-    const std::ptrdiff_t to = !backwards ? (here + 1) % size : here <= 0 ? size - 1 : here - 1;
-    moveFocus(m_controls[order[static_cast<std::size_t>(to)]], backwards ? FocusCause::ShiftTab : FocusCause::Tab);
-}
-
 bool Win32FormView::pressAccessKey(wchar_t key)
 {
     const auto upper = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(key)));
@@ -668,29 +658,22 @@ bool Win32FormView::translate(const MSG &msg)
         const bool ctrl = GetKeyState(VK_CONTROL) < 0;
         const bool alt = GetKeyState(VK_MENU) < 0;
         switch (msg.wParam) {
-        case VK_TAB:
-            if (ctrl || alt || tabOrder(m_definition).empty())
+        case VK_TAB: {
+            const bool backwards = GetKeyState(VK_SHIFT) < 0;
+            const ControlId to = tabStep(m_definition, focused, backwards);
+            if (ctrl || alt || to == kNoControl || !m_controls[to])
                 return false;
-            tabStep(GetKeyState(VK_SHIFT) < 0);
-            return true;
-        case VK_RETURN:
-        case VK_ESCAPE: {
-            // Enter presses the button that holds the focus, else the default
-            // one; Escape the cancel button.
-            const bool enter = msg.wParam == VK_RETURN;
-            if (enter && onButton) {
-                pressButton(focused);
-                return true;
-            }
-            for (std::size_t i = 0; i < m_definition.controls.size(); ++i) {
-                const ControlDef &def = m_definition.controls[i];
-                if (enter ? def.isDefault : def.isCancel) {
-                    pressButton(static_cast<ControlId>(i));
-                    break;
-                }
-            }
+            moveFocus(m_controls[to], backwards ? FocusCause::ShiftTab : FocusCause::Tab);
             return true;
         }
+        case VK_RETURN:
+        case VK_ESCAPE:
+            // Enter presses the button that holds the focus, else the default
+            // one; Escape the cancel button.
+            if (const ControlId button = buttonForKey(m_definition, msg.wParam == VK_RETURN ? U'\r' : U'\x1B', focused);
+                button != kNoControl)
+                pressButton(button);
+            return true;
         default:
             return false;
         }
@@ -713,12 +696,11 @@ void Win32FormView::closeRequested()
         return;
     }
     // The close box and Alt+F4 do what the cancel button does.
-    for (std::size_t i = 0; i < m_definition.controls.size(); ++i)
-        if (m_definition.controls[i].isCancel && m_definition.controls[i].kind == ControlKind::Button) {
-            pressButton(static_cast<ControlId>(i));
-            return;
-        }
-    m_services.unload(m_form);
+    const ControlId cancel = buttonForKey(m_definition, U'\x1B', kNoControl);
+    if (cancel != kNoControl && m_definition.control(cancel).kind == ControlKind::Button)
+        pressButton(cancel);
+    else
+        m_services.unload(m_form);
 }
 
 void Win32FormView::dpiChanged(UINT dpi, const RECT &suggested)

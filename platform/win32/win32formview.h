@@ -87,7 +87,6 @@ private:
     bool inThisWindow(HWND hwnd) const;
     void moveFocus(HWND to, FocusCause cause);
     void pressButton(ControlId id);
-    void tabStep(bool backwards);
     bool pressAccessKey(wchar_t key);
     bool runCommand(const MSG &msg);
     void closeRequested();
