@@ -12,14 +12,15 @@ namespace {
 
 MemorySheet filledSheet()
 {
-    return MemorySheet{{Field::Text1, "10.25"}, {Field::Text2, "500"},   {Field::Text5, "12.75"},
-                       {Field::Text8, "0.3"},   {Field::Text3, "0"},     {Field::Text4, "0"},
-                       {Field::Text6, "0"},     {Field::Text7, "0"},     {Field::Text9, "0"}};
+    return MemorySheet{{Field::BuyingPrice, "10.25"},  {Field::Quantity, "500"},   {Field::SellingPrice, "12.75"},
+                       {Field::BrokerageRate, "0.3"},  {Field::TotalCost, "0"},    {Field::BankBalance, "0"},
+                       {Field::SellingTotal, "0"},     {Field::ProfitLoss, "0"},   {Field::PriceChange, "0"}};
 }
 
-constexpr Field kReads[] = {Field::Text1, Field::Text2, Field::Text8, Field::Text1, Field::Text2, Field::Text3,
-                            Field::Text2, Field::Text5, Field::Text8, Field::Text2, Field::Text5, Field::Text6,
-                            Field::Text3, Field::Text5, Field::Text1, Field::Text1};
+using enum Field;
+constexpr Field kReads[] = {BuyingPrice, Quantity,     BrokerageRate, BuyingPrice,  Quantity,     TotalCost,
+                            Quantity,    SellingPrice, BrokerageRate, Quantity,     SellingPrice, SellingTotal,
+                            TotalCost,   SellingPrice, BuyingPrice,   BuyingPrice};
 
 void BM_Recalculate(benchmark::State &state)
 {
@@ -27,7 +28,7 @@ void BM_Recalculate(benchmark::State &state)
     const Recalculator recalculator(numbers);
     MemorySheet sheet = filledSheet();
     for (auto _ : state) {
-        auto failure = recalculator.recalculate(sheet, Field::Text1);
+        auto failure = recalculator.recalculate(sheet, Field::BuyingPrice);
         benchmark::DoNotOptimize(failure);
         if (failure)
             state.SkipWithError("the recalculation failed");

@@ -3,6 +3,26 @@
 
 namespace kelvastro {
 
+FailureKind CalcFailure::kind() const
+{
+    switch (reason) {
+    case FailureReason::Empty:
+    case FailureReason::NotANumber:
+    case FailureReason::OutOfRange:
+        return FailureKind::Conversion;
+    case FailureReason::DivisionByZero:
+    case FailureReason::Invalid:
+    case FailureReason::Overflow:
+        break;
+    }
+    return FailureKind::Arithmetic;
+}
+
+Side CalcFailure::side() const
+{
+    return target == Field::TotalCost || target == Field::BankBalance ? Side::Buying : Side::Selling;
+}
+
 std::string describe(const CalcFailure &failure)
 {
     std::string out = "Cannot work out ";
@@ -20,7 +40,7 @@ std::string describe(const CalcFailure &failure)
         out.append(read).append(" is too large.");
         break;
     case FailureReason::DivisionByZero:
-        out += failure.target == Field::Text9 ? "division by zero (Buying Price is 0)."
+        out += failure.target == Field::PriceChange ? "division by zero (Buying Price is 0)."
                                                : "division by zero.";
         break;
     case FailureReason::Invalid:

@@ -21,15 +21,18 @@ enum class FailureReason {
     Overflow,       // arithmetic: the result is too large
 };
 
-// Why a side stopped part-way: which side, at which of its steps, and what it
-// was doing there. Results written before that step stay written.
+// Why a side stopped part-way, and where: what it was doing at which of its
+// steps. Results written before that step stay written.
 struct CalcFailure {
-    FailureKind kind;
     FailureReason reason;
-    Side side;
-    int step;      // 1-based, in the order the side runs its steps
-    Field field;   // conversion: the field that was read; arithmetic: the field being computed
-    Field target;  // the result field that the failing step was computing
+    int step;     // 1-based, in the order the side runs its steps
+    Field field;  // conversion: the field that was read; arithmetic: the field being computed
+    Field target; // the result field that the failing step was computing
+
+    // A failed conversion of a field's text, or a step whose result is not finite.
+    FailureKind kind() const;
+    // The side whose result `target` is.
+    Side side() const;
 
     bool operator==(const CalcFailure &) const = default;
 };

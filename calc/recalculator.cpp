@@ -61,8 +61,8 @@ FailureReason reasonFor(ReadError error)
 // where the side stopped.
 class SideRun {
 public:
-    SideRun(TradeSheet &sheet, const NumberText &numbers, Recalculator::Reads &reads, Side side)
-        : m_sheet(sheet), m_numbers(numbers), m_reads(reads), m_side(side)
+    SideRun(TradeSheet &sheet, const NumberText &numbers, Recalculator::Reads &reads)
+        : m_sheet(sheet), m_numbers(numbers), m_reads(reads)
     {
     }
 
@@ -79,7 +79,7 @@ public:
             out = v.value;
             return true;
         }
-        fail(FailureKind::Conversion, reasonFor(v.error), f);
+        fail(reasonFor(v.error), f);
         return false;
     }
 
@@ -93,7 +93,7 @@ public:
             reason = FailureReason::Invalid;
         else if (divisor == 0.0)
             reason = FailureReason::DivisionByZero;
-        fail(FailureKind::Arithmetic, reason, m_target);
+        fail(reason, m_target);
         return false;
     }
 
@@ -102,17 +102,13 @@ public:
     std::optional<CalcFailure> failure() const { return m_failure; }
 
 private:
-    void fail(FailureKind kind, FailureReason reason, Field field)
-    {
-        m_failure = CalcFailure{kind, reason, m_side, m_step, field, m_target};
-    }
+    void fail(FailureReason reason, Field field) { m_failure = CalcFailure{reason, m_step, field, m_target}; }
 
     TradeSheet &m_sheet;
     const NumberText &m_numbers;
     Recalculator::Reads &m_reads;
-    Side m_side;
     int m_step = 0;
-    Field m_target = Field::Text3;
+    Field m_target = Field::TotalCost;
     std::optional<CalcFailure> m_failure;
 };
 
@@ -126,34 +122,34 @@ std::optional<CalcFailure> Recalculator::buyingSide(TradeSheet &sheet) const
 
 std::optional<CalcFailure> Recalculator::buyingSide(TradeSheet &sheet, Reads &reads) const
 {
-    SideRun run(sheet, m_numbers, reads, Side::Buying);
+    SideRun run(sheet, m_numbers, reads);
     double price = 0, quantity = 0, rate = 0, total = 0;
 
-    run.step(1, Field::Text3);
-    if (!run.value(Field::Text1, price) || !run.value(Field::Text2, quantity))
+    run.step(1, Field::TotalCost);
+    if (!run.value(Field::BuyingPrice, price) || !run.value(Field::Quantity, quantity))
         return run.failure();
     const double amount = price * quantity;
     if (!run.finite(amount))
         return run.failure();
 
-    run.step(2, Field::Text3);
-    if (!run.value(Field::Text8, rate))
+    run.step(2, Field::TotalCost);
+    if (!run.value(Field::BrokerageRate, rate))
         return run.failure();
     const double brokerage = (rate * amount) / 100;
     if (!run.finite(brokerage))
         return run.failure();
 
     // The amount is formed again from the two texts, as the sheet's formula reads.
-    run.step(3, Field::Text3);
-    if (!run.value(Field::Text1, price) || !run.value(Field::Text2, quantity))
+    run.step(3, Field::TotalCost);
+    if (!run.value(Field::BuyingPrice, price) || !run.value(Field::Quantity, quantity))
         return run.failure();
     const double withBrokerage = price * quantity + brokerage;
     if (!run.finite(withBrokerage))
         return run.failure();
     run.show(withBrokerage);
 
-    run.step(4, Field::Text4);
-    if (!run.value(Field::Text3, total))
+    run.step(4, Field::BankBalance);
+    if (!run.value(Field::TotalCost, total))
         return run.failure();
     const double balance = total / 6;
     if (!run.finite(balance))
@@ -170,47 +166,47 @@ std::optional<CalcFailure> Recalculator::sellingSide(TradeSheet &sheet) const
 
 std::optional<CalcFailure> Recalculator::sellingSide(TradeSheet &sheet, Reads &reads) const
 {
-    SideRun run(sheet, m_numbers, reads, Side::Selling);
+    SideRun run(sheet, m_numbers, reads);
     double quantity = 0, selling = 0, rate = 0, sold = 0, bought = 0, buying = 0, buyingAgain = 0;
 
-    run.step(1, Field::Text6);
-    if (!run.value(Field::Text2, quantity) || !run.value(Field::Text5, selling))
+    run.step(1, Field::SellingTotal);
+    if (!run.value(Field::Quantity, quantity) || !run.value(Field::SellingPrice, selling))
         return run.failure();
     const double gross = quantity * selling;
     if (!run.finite(gross))
         return run.failure();
 
-    run.step(2, Field::Text6);
-    if (!run.value(Field::Text8, rate) || !run.value(Field::Text2, quantity))
+    run.step(2, Field::SellingTotal);
+    if (!run.value(Field::BrokerageRate, rate) || !run.value(Field::Quantity, quantity))
         return run.failure();
     const double ratePerShare = rate * quantity;
     if (!run.finite(ratePerShare))
         return run.failure();
 
-    run.step(3, Field::Text6);
-    if (!run.value(Field::Text5, selling))
+    run.step(3, Field::SellingTotal);
+    if (!run.value(Field::SellingPrice, selling))
         return run.failure();
     const double brokerage = (selling * ratePerShare) / 100;
     if (!run.finite(brokerage))
         return run.failure();
 
-    run.step(4, Field::Text6);
+    run.step(4, Field::SellingTotal);
     const double net = gross - brokerage;
     if (!run.finite(net))
         return run.failure();
     run.show(net);
 
-    run.step(5, Field::Text7);
-    if (!run.value(Field::Text6, sold) || !run.value(Field::Text3, bought))
+    run.step(5, Field::ProfitLoss);
+    if (!run.value(Field::SellingTotal, sold) || !run.value(Field::TotalCost, bought))
         return run.failure();
     const double profit = sold - bought;
     if (!run.finite(profit))
         return run.failure();
     run.show(profit);
 
-    run.step(6, Field::Text9);
-    if (!run.value(Field::Text5, selling) || !run.value(Field::Text1, buying)
-        || !run.value(Field::Text1, buyingAgain))
+    run.step(6, Field::PriceChange);
+    if (!run.value(Field::SellingPrice, selling) || !run.value(Field::BuyingPrice, buying)
+        || !run.value(Field::BuyingPrice, buyingAgain))
         return run.failure();
     const double change = ((selling - buying) / buyingAgain) * 100;
     if (!run.finite(change, buyingAgain))
@@ -224,11 +220,11 @@ std::optional<CalcFailure> Recalculator::recalculate(TradeSheet &sheet, Field ch
     if (!isInputField(changed))
         return std::nullopt;
     Reads reads(m_numbers);
-    if (changed != Field::Text5 && !sheet.isEmpty(Field::Text1) && !sheet.isEmpty(Field::Text2)) {
+    if (changed != Field::SellingPrice && !sheet.isEmpty(Field::BuyingPrice) && !sheet.isEmpty(Field::Quantity)) {
         if (auto failure = buyingSide(sheet, reads))
             return failure;
     }
-    if (!sheet.isEmpty(Field::Text5) && !sheet.isEmpty(Field::Text2))
+    if (!sheet.isEmpty(Field::SellingPrice) && !sheet.isEmpty(Field::Quantity))
         return sellingSide(sheet, reads);
     return std::nullopt;
 }

@@ -84,7 +84,8 @@ std::string randomNumber(std::mt19937_64 &random)
 TEST(LocalesAgree, SameTradeSameResultsInEveryNotation)
 {
     std::mt19937_64 random(42);
-    const Field results[] = {Field::Text3, Field::Text4, Field::Text6, Field::Text7, Field::Text9};
+    using enum Field;
+    const Field results[] = {TotalCost, BankBalance, SellingTotal, ProfitLoss, PriceChange};
     for (int trade = 0; trade < 2000; ++trade) {
         const std::string buying = randomNumber(random), quantity = randomNumber(random),
                           selling = randomNumber(random);
@@ -94,8 +95,8 @@ TEST(LocalesAgree, SameTradeSameResultsInEveryNotation)
             const NumberText numbers(notation.locale);
             const Recalculator recalculator(numbers);
             const bool grouped = trade % 2 == 0;
-            MemorySheet sheet{{Field::Text8, write(rate, notation.locale, false)}};
-            for (auto [field, text] : {std::pair{Field::Text1, buying}, {Field::Text2, quantity}, {Field::Text5, selling}}) {
+            MemorySheet sheet{{Field::BrokerageRate, write(rate, notation.locale, false)}};
+            for (auto [field, text] : {std::pair{BuyingPrice, buying}, {Quantity, quantity}, {SellingPrice, selling}}) {
                 sheet.setText(field, write(text, notation.locale, grouped));
                 ASSERT_FALSE(recalculator.recalculate(sheet, field)) << notation.name << ' ' << sheet[field];
             }

@@ -28,7 +28,7 @@ private:
     MemorySheet m_sheet;
 };
 
-MemorySheet startSheet() { return MemorySheet{{Field::Text8, "0.3"}}; }
+MemorySheet startSheet() { return MemorySheet{{Field::BrokerageRate, "0.3"}}; }
 
 class RecalculatorTest : public testing::Test {
 protected:
@@ -59,77 +59,77 @@ TEST_P(WorkedExamples, ComeOutDigitForDigit)
     NumberText numbers;
     Recalculator recalculator(numbers);
     MemorySheet sheet = startSheet();
-    for (auto [field, text] : {std::pair{Field::Text8, c.rate}, {Field::Text1, c.buying},
-                               {Field::Text2, c.quantity}, {Field::Text5, c.selling}}) {
+    for (auto [field, text] : {std::pair{Field::BrokerageRate, c.rate}, {Field::BuyingPrice, c.buying},
+                               {Field::Quantity, c.quantity}, {Field::SellingPrice, c.selling}}) {
         sheet.setText(field, text);
         recalculator.recalculate(sheet, field);
     }
-    EXPECT_EQ(sheet[Field::Text3], c.total);
-    EXPECT_EQ(sheet[Field::Text4], c.balance);
-    EXPECT_EQ(sheet[Field::Text6], c.sold);
-    EXPECT_EQ(sheet[Field::Text7], c.profit);
-    EXPECT_EQ(sheet[Field::Text9], c.change);
+    EXPECT_EQ(sheet[Field::TotalCost], c.total);
+    EXPECT_EQ(sheet[Field::BankBalance], c.balance);
+    EXPECT_EQ(sheet[Field::SellingTotal], c.sold);
+    EXPECT_EQ(sheet[Field::ProfitLoss], c.profit);
+    EXPECT_EQ(sheet[Field::PriceChange], c.change);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rates, WorkedExamples,
+INSTANTIATE_TEST_SUITE_P(Rates, WorkedExamples,
     testing::Values(
         WorkedExample{"profit_at_0_3", "10", "5", "12", "0.3", "50.15", "8.35833333333333", "59.82", "9.67", "20"},
         WorkedExample{"loss_at_0_3", "10", "5", "9", "0.3", "50.15", "8.35833333333333", "44.865", "-5.285", "-10"},
         WorkedExample{"profit_at_0_5", "10", "5", "12", "0.5", "50.25", "8.375", "59.7", "9.45", "20"},
-        WorkedExample{"rate_zero_gives_plain_products", "10", "5", "12", "0", "50", "8.33333333333333", "60", "10", "20"}),
-    [](const auto &row) { return std::string(row.param.name); });
+        WorkedExample{
+            "rate_zero_gives_plain_products", "10", "5", "12", "0", "50", "8.33333333333333", "60", "10", "20"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(RecalculatorTest, BuyingPriceAloneComputesNothing)
 {
     MemorySheet sheet = startSheet();
-    EXPECT_FALSE(type(sheet, Field::Text1, "10"));
-    for (Field f : {Field::Text3, Field::Text4, Field::Text6, Field::Text7, Field::Text9})
-        EXPECT_EQ(sheet[f], "") << fieldName(f);
-    EXPECT_FALSE(type(sheet, Field::Text2, "5"));
-    EXPECT_EQ(sheet[Field::Text3], "50.15");
-    EXPECT_EQ(sheet[Field::Text4], "8.35833333333333");
-    EXPECT_EQ(sheet[Field::Text6], "");
+    EXPECT_FALSE(type(sheet, Field::BuyingPrice, "10"));
+    for (Field f : {Field::TotalCost, Field::BankBalance, Field::SellingTotal, Field::ProfitLoss, Field::PriceChange})
+        EXPECT_EQ(sheet[f], "") << fieldCaption(f);
+    EXPECT_FALSE(type(sheet, Field::Quantity, "5"));
+    EXPECT_EQ(sheet[Field::TotalCost], "50.15");
+    EXPECT_EQ(sheet[Field::BankBalance], "8.35833333333333");
+    EXPECT_EQ(sheet[Field::SellingTotal], "");
 }
 
 TEST_F(RecalculatorTest, SellingWithoutBuyingStopsAtProfitOnEmptyTotal)
 {
     MemorySheet sheet = startSheet();
-    type(sheet, Field::Text2, "5");
-    const auto failure = type(sheet, Field::Text5, "12");
+    type(sheet, Field::Quantity, "5");
+    const auto failure = type(sheet, Field::SellingPrice, "12");
     ASSERT_TRUE(failure);
-    EXPECT_EQ(*failure, (CalcFailure{FailureKind::Conversion, FailureReason::Empty, Side::Selling, 5,
-                                     Field::Text3, Field::Text7}));
-    EXPECT_EQ(sheet[Field::Text6], "59.82");
-    EXPECT_EQ(sheet[Field::Text7], "");
-    EXPECT_EQ(sheet[Field::Text9], "");
+    EXPECT_EQ(*failure, (CalcFailure{FailureReason::Empty, 5,
+                                     Field::TotalCost, Field::ProfitLoss}));
+    EXPECT_EQ(sheet[Field::SellingTotal], "59.82");
+    EXPECT_EQ(sheet[Field::ProfitLoss], "");
+    EXPECT_EQ(sheet[Field::PriceChange], "");
 }
 
 TEST_F(RecalculatorTest, DeletedBuyingPriceLeavesOldTotalInUse)
 {
     MemorySheet sheet = startSheet();
-    type(sheet, Field::Text1, "10");
-    type(sheet, Field::Text2, "5");
-    type(sheet, Field::Text1, "");
-    const auto failure = type(sheet, Field::Text5, "12");
+    type(sheet, Field::BuyingPrice, "10");
+    type(sheet, Field::Quantity, "5");
+    type(sheet, Field::BuyingPrice, "");
+    const auto failure = type(sheet, Field::SellingPrice, "12");
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->step, 6);
-    EXPECT_EQ(failure->field, Field::Text1);
+    EXPECT_EQ(failure->field, Field::BuyingPrice);
     EXPECT_EQ(failure->reason, FailureReason::Empty);
-    EXPECT_EQ(sheet[Field::Text3], "50.15");
-    EXPECT_EQ(sheet[Field::Text6], "59.82");
-    EXPECT_EQ(sheet[Field::Text7], "9.67");
-    EXPECT_EQ(sheet[Field::Text9], "");
+    EXPECT_EQ(sheet[Field::TotalCost], "50.15");
+    EXPECT_EQ(sheet[Field::SellingTotal], "59.82");
+    EXPECT_EQ(sheet[Field::ProfitLoss], "9.67");
+    EXPECT_EQ(sheet[Field::PriceChange], "");
 }
 
 TEST_F(RecalculatorTest, BuyingPriceEditedWithoutSellingPriceLeavesSellingSideAlone)
 {
     MemorySheet sheet = startSheet();
-    sheet.setText(Field::Text6, "old");
-    type(sheet, Field::Text2, "5");
-    EXPECT_FALSE(type(sheet, Field::Text1, "10"));
-    EXPECT_EQ(sheet[Field::Text3], "50.15");
-    EXPECT_EQ(sheet[Field::Text6], "old");
+    sheet.setText(Field::SellingTotal, "old");
+    type(sheet, Field::Quantity, "5");
+    EXPECT_FALSE(type(sheet, Field::BuyingPrice, "10"));
+    EXPECT_EQ(sheet[Field::TotalCost], "50.15");
+    EXPECT_EQ(sheet[Field::SellingTotal], "old");
 }
 
 struct FailureCase {
@@ -151,97 +151,98 @@ TEST_P(StopsPartWay, KeepingEarlierWrites)
     const FailureCase &c = GetParam();
     NumberText numbers;
     Recalculator recalculator(numbers);
-    MemorySheet sheet{{Field::Text1, c.buying}, {Field::Text2, c.quantity}, {Field::Text5, c.selling},
-                      {Field::Text8, "0.3"},    {Field::Text3, "old"},      {Field::Text4, "old"},
-                      {Field::Text6, "old"},    {Field::Text7, "old"},      {Field::Text9, "old"}};
+    MemorySheet sheet{{Field::BuyingPrice, c.buying}, {Field::Quantity, c.quantity}, {Field::SellingPrice, c.selling},
+                      {Field::BrokerageRate, "0.3"},    {Field::TotalCost, "old"},      {Field::BankBalance, "old"},
+                      {Field::SellingTotal, "old"},    {Field::ProfitLoss, "old"},      {Field::PriceChange, "old"}};
     const auto failure = recalculator.recalculate(sheet, c.changed);
     ASSERT_TRUE(failure);
     EXPECT_EQ(*failure, c.failure);
-    EXPECT_EQ(sheet[Field::Text3], c.total);
-    EXPECT_EQ(sheet[Field::Text6], c.sold);
-    EXPECT_EQ(sheet[Field::Text7], c.profit);
-    EXPECT_EQ(sheet[Field::Text9], c.change);
+    EXPECT_EQ(sheet[Field::TotalCost], c.total);
+    EXPECT_EQ(sheet[Field::SellingTotal], c.sold);
+    EXPECT_EQ(sheet[Field::ProfitLoss], c.profit);
+    EXPECT_EQ(sheet[Field::PriceChange], c.change);
 }
 
-using FK = FailureKind;
 using FR = FailureReason;
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, StopsPartWay,
     testing::Values(
-        FailureCase{"zero_buying_price_divides_by_zero", "0", "5", "12", Field::Text1,
-                    {FK::Arithmetic, FR::DivisionByZero, Side::Selling, 6, Field::Text9, Field::Text9},
+        FailureCase{"zero_buying_price_divides_by_zero", "0", "5", "12", Field::BuyingPrice,
+                    {FR::DivisionByZero, 6, Field::PriceChange, Field::PriceChange},
                     "0", "59.82", "59.82", "old"},
-        FailureCase{"zero_over_zero_is_invalid", "0", "5", "0", Field::Text1,
-                    {FK::Arithmetic, FR::Invalid, Side::Selling, 6, Field::Text9, Field::Text9},
+        FailureCase{"zero_over_zero_is_invalid", "0", "5", "0", Field::BuyingPrice,
+                    {FR::Invalid, 6, Field::PriceChange, Field::PriceChange},
                     "0", "0", "0", "old"},
-        FailureCase{"overflowing_product_stops_buying_side", "1e300", "1e10", "1", Field::Text2,
-                    {FK::Arithmetic, FR::Overflow, Side::Buying, 1, Field::Text3, Field::Text3},
+        FailureCase{"overflowing_product_stops_buying_side", "1e300", "1e10", "1", Field::Quantity,
+                    {FR::Overflow, 1, Field::TotalCost, Field::TotalCost},
                     "old", "old", "old", "old"},
-        FailureCase{"letters_in_quantity", "10", "abc", "12", Field::Text1,
-                    {FK::Conversion, FR::NotANumber, Side::Buying, 1, Field::Text2, Field::Text3},
+        FailureCase{"letters_in_quantity", "10", "abc", "12", Field::BuyingPrice,
+                    {FR::NotANumber, 1, Field::Quantity, Field::TotalCost},
                     "old", "old", "old", "old"},
-        FailureCase{"blank_quantity_is_not_empty_but_no_number", "10", "  ", "12", Field::Text2,
-                    {FK::Conversion, FR::NotANumber, Side::Buying, 1, Field::Text2, Field::Text3},
+        FailureCase{"blank_quantity_is_not_empty_but_no_number", "10", "  ", "12", Field::Quantity,
+                    {FR::NotANumber, 1, Field::Quantity, Field::TotalCost},
                     "old", "old", "old", "old"},
-        FailureCase{"selling_price_too_large_to_read", "10", "5", "1e999", Field::Text5,
-                    {FK::Conversion, FR::OutOfRange, Side::Selling, 1, Field::Text5, Field::Text6},
+        FailureCase{"selling_price_too_large_to_read", "10", "5", "1e999", Field::SellingPrice,
+                    {FR::OutOfRange, 1, Field::SellingPrice, Field::SellingTotal},
                     "old", "old", "old", "old"},
-        FailureCase{"old_total_that_is_no_number", "10", "5", "12", Field::Text5,
-                    {FK::Conversion, FR::NotANumber, Side::Selling, 5, Field::Text3, Field::Text7},
+        FailureCase{"old_total_that_is_no_number", "10", "5", "12", Field::SellingPrice,
+                    {FR::NotANumber, 5, Field::TotalCost, Field::ProfitLoss},
                     "old", "59.82", "old", "old"}),
     [](const auto &row) { return std::string(row.param.name); });
 
 TEST_F(RecalculatorTest, SellingPriceChangeNeverRunsBuyingSide)
 {
-    MemorySheet sheet{{Field::Text1, "10"}, {Field::Text2, "5"}, {Field::Text8, "0.3"}, {Field::Text3, "40"}};
-    type(sheet, Field::Text5, "12");
-    EXPECT_EQ(sheet[Field::Text3], "40");
-    EXPECT_EQ(sheet[Field::Text4], "");
-    EXPECT_EQ(sheet[Field::Text7], "19.82");
+    MemorySheet sheet{
+        {Field::BuyingPrice, "10"}, {Field::Quantity, "5"}, {Field::BrokerageRate, "0.3"}, {Field::TotalCost, "40"}};
+    type(sheet, Field::SellingPrice, "12");
+    EXPECT_EQ(sheet[Field::TotalCost], "40");
+    EXPECT_EQ(sheet[Field::BankBalance], "");
+    EXPECT_EQ(sheet[Field::ProfitLoss], "19.82");
 }
 
 TEST_F(RecalculatorTest, ResultFieldChangesRunNothing)
 {
-    for (Field f : {Field::Text3, Field::Text4, Field::Text6, Field::Text7, Field::Text9}) {
-        MemorySheet sheet{{Field::Text1, "10"}, {Field::Text2, "5"}, {Field::Text5, "12"}, {Field::Text8, "0.3"}};
+    for (Field f : {Field::TotalCost, Field::BankBalance, Field::SellingTotal, Field::ProfitLoss, Field::PriceChange}) {
+        MemorySheet sheet{{Field::BuyingPrice, "10"}, {Field::Quantity, "5"}, {Field::SellingPrice, "12"}, {Field::BrokerageRate, "0.3"}};
         EXPECT_FALSE(recalculator.recalculate(sheet, f));
-        EXPECT_EQ(sheet[Field::Text3], "") << fieldName(f);
-        EXPECT_EQ(sheet[Field::Text6], "") << fieldName(f);
+        EXPECT_EQ(sheet[Field::TotalCost], "") << fieldCaption(f);
+        EXPECT_EQ(sheet[Field::SellingTotal], "") << fieldCaption(f);
     }
 }
 
 TEST_F(RecalculatorTest, EveryKeystrokeRecalculatesFromTheTextAsItStands)
 {
     MemorySheet sheet = startSheet();
-    type(sheet, Field::Text2, "5");
+    type(sheet, Field::Quantity, "5");
     std::vector<std::string> totals;
     std::string typed;
     for (char c : std::string("12.5")) {
         typed.push_back(c);
-        type(sheet, Field::Text1, typed);
-        totals.push_back(sheet[Field::Text3]);
+        type(sheet, Field::BuyingPrice, typed);
+        totals.push_back(sheet[Field::TotalCost]);
     }
     EXPECT_EQ(totals, (std::vector<std::string>{"5.015", "60.18", "60.18", "62.6875"}));
 }
 
 TEST_F(RecalculatorTest, RateChangeRunsBothSides)
 {
-    MemorySheet sheet{{Field::Text1, "10"}, {Field::Text2, "5"}, {Field::Text5, "12"}};
-    EXPECT_FALSE(type(sheet, Field::Text8, "0.5"));
-    EXPECT_EQ(sheet[Field::Text3], "50.25");
-    EXPECT_EQ(sheet[Field::Text9], "20");
+    MemorySheet sheet{{Field::BuyingPrice, "10"}, {Field::Quantity, "5"}, {Field::SellingPrice, "12"}};
+    EXPECT_FALSE(type(sheet, Field::BrokerageRate, "0.5"));
+    EXPECT_EQ(sheet[Field::TotalCost], "50.25");
+    EXPECT_EQ(sheet[Field::PriceChange], "20");
 }
 
 // Each step reads its operands afresh, results included, in formula order.
 TEST_F(RecalculatorTest, ReadsEveryOperandFromItsFieldInFormulaOrder)
 {
-    RecordingSheet sheet({{Field::Text1, "10"}, {Field::Text2, "5"}, {Field::Text5, "12"}, {Field::Text8, "0.3"}});
-    EXPECT_FALSE(recalculator.recalculate(sheet, Field::Text1));
+    RecordingSheet sheet({{Field::BuyingPrice, "10"}, {Field::Quantity, "5"}, {Field::SellingPrice, "12"}, {Field::BrokerageRate, "0.3"}});
+    EXPECT_FALSE(recalculator.recalculate(sheet, Field::BuyingPrice));
     using enum Field;
-    EXPECT_EQ(sheet.reads, (std::vector<Field>{Text1, Text2, Text8, Text1, Text2, Text3,             // buying
-                                               Text2, Text5, Text8, Text2, Text5, Text6, Text3,       // selling
-                                               Text5, Text1, Text1}));
+    EXPECT_EQ(sheet.reads,
+              (std::vector<Field>{BuyingPrice, Quantity, BrokerageRate, BuyingPrice, Quantity, TotalCost, // buying
+                                  Quantity, SellingPrice, BrokerageRate, Quantity, SellingPrice,          // selling
+                                  SellingTotal, TotalCost, SellingPrice, BuyingPrice, BuyingPrice}));
 }
 
 struct DescribeCase {
@@ -252,15 +253,15 @@ struct DescribeCase {
 TEST(DescribesFailure, NamingFieldAndTrouble)
 {
     const DescribeCase cases[] = {
-        {{FK::Conversion, FR::Empty, Side::Selling, 5, Field::Text3, Field::Text7},
+        {{FR::Empty, 5, Field::TotalCost, Field::ProfitLoss},
          "Cannot work out Profit / Loss: Total buying Price including Brokerage is empty."},
-        {{FK::Conversion, FR::NotANumber, Side::Buying, 1, Field::Text2, Field::Text3},
+        {{FR::NotANumber, 1, Field::Quantity, Field::TotalCost},
          "Cannot work out Total buying Price including Brokerage: Quantity is not a number."},
-        {{FK::Conversion, FR::OutOfRange, Side::Selling, 1, Field::Text5, Field::Text6},
+        {{FR::OutOfRange, 1, Field::SellingPrice, Field::SellingTotal},
          "Cannot work out Total Selling Amount Including Brokerage: Selling Price is too large."},
-        {{FK::Arithmetic, FR::DivisionByZero, Side::Selling, 6, Field::Text9, Field::Text9},
+        {{FR::DivisionByZero, 6, Field::PriceChange, Field::PriceChange},
          "Cannot work out Change in Price: division by zero (Buying Price is 0)."},
-        {{FK::Arithmetic, FR::Overflow, Side::Buying, 4, Field::Text4, Field::Text4},
+        {{FR::Overflow, 4, Field::BankBalance, Field::BankBalance},
          "Cannot work out Req.Bank Balace: the result is too large."},
     };
     for (const auto &c : cases)

@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             FUZZ_CHECK(numbers.display(shown.value) == sheet[f]);
     }
     if (failure) {
-        FUZZ_CHECK(failure->step >= 1 && failure->step <= (failure->side == Side::Buying ? 4 : 6));
+        FUZZ_CHECK(failure->step >= 1 && failure->step <= (failure->side() == Side::Buying ? 4 : 6));
         FUZZ_CHECK(!isInputField(failure->target));
         FUZZ_CHECK(!describe(*failure).empty());
     }

@@ -18,8 +18,9 @@ constexpr OleColor kWindowBackground = 0x80000005u;
 constexpr OleColor kInactiveCaptionText = 0x80000013u;
 
 // Copied trades read as the window does, row by row.
-constexpr Field kCopyOrder[] = {Field::Text1, Field::Text2, Field::Text8, Field::Text3, Field::Text4,
-                                Field::Text5, Field::Text6, Field::Text7, Field::Text9};
+constexpr Field kCopyOrder[] = {Field::BuyingPrice,  Field::Quantity,     Field::BrokerageRate,
+                                Field::TotalCost,    Field::BankBalance,  Field::SellingPrice,
+                                Field::SellingTotal, Field::ProfitLoss,   Field::PriceChange};
 
 } // namespace
 
@@ -118,10 +119,10 @@ void Kelvastro::Form_Load()
     v.setText(Text9, {});
 }
 
-void Kelvastro::Text1_Change() { recalculate(Field::Text1); }
-void Kelvastro::Text2_Change() { recalculate(Field::Text2); }
-void Kelvastro::Text5_Change() { recalculate(Field::Text5); }
-void Kelvastro::Text8_Change() { recalculate(Field::Text8); }
+void Kelvastro::Text1_Change() { recalculate(Field::BuyingPrice); }
+void Kelvastro::Text2_Change() { recalculate(Field::Quantity); }
+void Kelvastro::Text5_Change() { recalculate(Field::SellingPrice); }
+void Kelvastro::Text8_Change() { recalculate(Field::BrokerageRate); }
 
 void Kelvastro::recalculate(Field changed)
 {

@@ -9,6 +9,7 @@
 #include "tests/platform/qt/qttestmain.h"
 #include "tests/platform/qt/recordingformsservices.h"
 #include "ui/calculator/kelvastro.h"
+#include "ui/calculator/kelvastrodefinition.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -53,7 +54,12 @@ class CalculatorWindowTest : public QObject {
         QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowActive(window));
     }
-    QLineEdit *field(Field f) const { return window->findChild<QLineEdit *>(QString::fromUtf8(fieldName(f).data())); }
+    static QString nameOf(Field f)
+    {
+        const std::string_view name = calculator::definition().control(calculator::control(f)).name;
+        return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    }
+    QLineEdit *field(Field f) const { return window->findChild<QLineEdit *>(nameOf(f)); }
     QPushButton *rateButton() const { return window->findChild<QPushButton *>(QStringLiteral("Command2")); }
     void fill(Field f, const QString &text)
     {
@@ -79,11 +85,11 @@ private slots:
     void startsWithRateOnlyAndFocusInBuyingPrice()
     {
         open();
-        QCOMPARE(text(Field::Text8), QStringLiteral("0.3"));
+        QCOMPARE(text(Field::BrokerageRate), QStringLiteral("0.3"));
         for (Field f : kAllFields)
-            if (f != Field::Text8)
-                QVERIFY2(text(f).isEmpty(), fieldName(f).data());
-        QCOMPARE(QApplication::focusWidget(), field(Field::Text1));
+            if (f != Field::BrokerageRate)
+                QVERIFY2(text(f).isEmpty(), qPrintable(nameOf(f)));
+        QCOMPARE(QApplication::focusWidget(), field(Field::BuyingPrice));
         QVERIFY(window->status().isEmpty());
         QVERIFY(window->windowTitle().startsWith(QStringLiteral("Kelvastro   ")));
     }
@@ -107,11 +113,11 @@ private slots:
         QFETCH(QString, selling);
         QFETCH(QStringList, results);
         open();
-        type(Field::Text1, buying);
-        type(Field::Text2, quantity);
-        type(Field::Text5, selling);
-        const QStringList shown{text(Field::Text3), text(Field::Text4), text(Field::Text6), text(Field::Text7),
-                                text(Field::Text9)};
+        type(Field::BuyingPrice, buying);
+        type(Field::Quantity, quantity);
+        type(Field::SellingPrice, selling);
+        const QStringList shown{text(Field::TotalCost), text(Field::BankBalance), text(Field::SellingTotal),
+            text(Field::ProfitLoss), text(Field::PriceChange)};
         QCOMPARE(shown, results);
         QVERIFY(window->status().isEmpty());
     }
@@ -123,8 +129,8 @@ private slots:
     void longFailureShowsWholeInTheStatusLine()
     {
         open();
-        type(Field::Text2, QStringLiteral("5"));
-        type(Field::Text5, QStringLiteral("12"));
+        type(Field::Quantity, QStringLiteral("5"));
+        type(Field::SellingPrice, QStringLiteral("12"));
         auto *status = window->findChild<QLabel *>(QStringLiteral("status"));
         QVERIFY(status->text().size() > 60);
         QApplication::processEvents();
@@ -163,8 +169,8 @@ private slots:
         const int before = window->statusBar()->height();
         auto *scroll = window->findChild<QScrollArea *>();
         const bool scrolled = scroll->verticalScrollBar()->isVisible(); // on a screen too small for the window
-        type(Field::Text2, QStringLiteral("5"));
-        type(Field::Text5, QStringLiteral("12"));
+        type(Field::Quantity, QStringLiteral("5"));
+        type(Field::SellingPrice, QStringLiteral("12"));
         QVERIFY(!window->status().isEmpty());
         QApplication::processEvents();
         QCOMPARE(window->statusBar()->height(), before);
@@ -175,22 +181,23 @@ private slots:
     void resultsShowFromTheirFirstCharacter()
     {
         open();
-        type(Field::Text1, QStringLiteral("3"));
-        type(Field::Text2, QStringLiteral("7"));
-        type(Field::Text5, QStringLiteral("2"));
-        QCOMPARE(text(Field::Text9), QStringLiteral("-33.3333333333333"));
-        for (Field f : {Field::Text3, Field::Text4, Field::Text6, Field::Text7, Field::Text9})
+        type(Field::BuyingPrice, QStringLiteral("3"));
+        type(Field::Quantity, QStringLiteral("7"));
+        type(Field::SellingPrice, QStringLiteral("2"));
+        QCOMPARE(text(Field::PriceChange), QStringLiteral("-33.3333333333333"));
+        for (Field f :
+            {Field::TotalCost, Field::BankBalance, Field::SellingTotal, Field::ProfitLoss, Field::PriceChange})
             QCOMPARE(field(f)->cursorPosition(), 0);
-        QCOMPARE(field(Field::Text5)->cursorPosition(), 1);
+        QCOMPARE(field(Field::SellingPrice)->cursorPosition(), 1);
     }
 
     void copiesTheWholeTradeForASpreadsheet()
     {
         open();
-        type(Field::Text1, QStringLiteral("10"));
-        type(Field::Text2, QStringLiteral("5"));
-        type(Field::Text5, QStringLiteral("12"));
-        QTest::keyClick(field(Field::Text5), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        type(Field::BuyingPrice, QStringLiteral("10"));
+        type(Field::Quantity, QStringLiteral("5"));
+        type(Field::SellingPrice, QStringLiteral("12"));
+        QTest::keyClick(field(Field::SellingPrice), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  QStringLiteral("Buying Price\t10\n"
                                 "Quantity\t5\n"
@@ -201,7 +208,7 @@ private slots:
                                 "Total Selling Amount Including Brokerage\t59.82\n"
                                 "Profit / Loss\t9.67\n"
                                 "Change in Price %\t20\n"));
-        QCOMPARE(text(Field::Text5), QStringLiteral("12"));
+        QCOMPARE(text(Field::SellingPrice), QStringLiteral("12"));
     }
 
     // On a short screen the fields scroll, and Tab brings each into view.
@@ -247,7 +254,7 @@ private slots:
     void f10OpensTheMenuFromTheKeyboard()
     {
         open();
-        QTest::keyClick(field(Field::Text1), Qt::Key_F10);
+        QTest::keyClick(field(Field::BuyingPrice), Qt::Key_F10);
         auto *about = window->findChild<QMenu *>(QStringLiteral("about"));
         QTRY_VERIFY(about->isVisible());
         // Escape closes the drop-down, a second one leaves the bar; neither touches the rate.
@@ -255,16 +262,16 @@ private slots:
         QTRY_VERIFY(!about->isVisible());
         QTRY_VERIFY(window->menuBar()->hasFocus());
         QTest::keyClick(window->menuBar(), Qt::Key_Escape);
-        QTRY_COMPARE(QApplication::focusWidget(), field(Field::Text1));
+        QTRY_COMPARE(QApplication::focusWidget(), field(Field::BuyingPrice));
         QCOMPARE(window->findChild<QPushButton *>(QStringLiteral("Command2"))->text(),
                  QStringLiteral("Change Brokerage %"));
-        QVERIFY(field(Field::Text8)->isReadOnly());
+        QVERIFY(field(Field::BrokerageRate)->isReadOnly());
     }
 
     void menuBarReachesExitFromTheKeyboard()
     {
         open();
-        QTest::keyClick(field(Field::Text1), Qt::Key_F10);
+        QTest::keyClick(field(Field::BuyingPrice), Qt::Key_F10);
         auto *about = window->findChild<QMenu *>(QStringLiteral("about"));
         QTRY_VERIFY(about->isVisible());
         QTest::keyClick(about, Qt::Key_Right);
@@ -322,21 +329,21 @@ private slots:
             if (auto *buddy = qobject_cast<QLineEdit *>(label->buddy()))
                 QVERIFY2(buddy->accessibleName().contains(label->text()), qPrintable(label->text()));
         }
-        QCOMPARE(field(Field::Text8)->accessibleName(), QStringLiteral("Brokerage %"));
+        QCOMPARE(field(Field::BrokerageRate)->accessibleName(), QStringLiteral("Brokerage %"));
         // The "%" after Change in Price is part of what it is.
-        QCOMPARE(field(Field::Text9)->accessibleName(), QStringLiteral("Change in Price %"));
+        QCOMPARE(field(Field::PriceChange)->accessibleName(), QStringLiteral("Change in Price %"));
         QCOMPARE(window->findChild<QLabel *>(QStringLiteral("Label4"))->text(), QStringLiteral("Req.Bank Balace"));
     }
 
     void rateFieldIsLockedCentredRedOnGrey()
     {
         open();
-        QLineEdit *rate = field(Field::Text8);
+        QLineEdit *rate = field(Field::BrokerageRate);
         QVERIFY(rate->isReadOnly());
         QCOMPARE(rate->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
         QCOMPARE(rate->palette().color(QPalette::Text), QColor(255, 0, 0));
         QCOMPARE(rate->palette().color(QPalette::Base), QColor(0xE0, 0xE0, 0xE0));
-        QVERIFY(!field(Field::Text9)->isReadOnly());
+        QVERIFY(!field(Field::PriceChange)->isReadOnly());
         auto *button = window->findChild<QPushButton *>(QStringLiteral("Command2"));
         QCOMPARE(button->text(), QStringLiteral("Change Brokerage %"));
     }
@@ -344,19 +351,19 @@ private slots:
     void veryLongPasteNeitherHangsNorCrashes()
     {
         open();
-        type(Field::Text2, QStringLiteral("5"));
+        type(Field::Quantity, QStringLiteral("5"));
         QGuiApplication::clipboard()->setText(QString(1 << 20, QLatin1Char('9')));
-        field(Field::Text1)->setFocus();
+        field(Field::BuyingPrice)->setFocus();
         QElapsedTimer timer;
         timer.start();
-        QTest::keyClick(field(Field::Text1), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(field(Field::BuyingPrice), Qt::Key_V, Qt::ControlModifier);
         QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
-        QVERIFY(!text(Field::Text1).isEmpty());
+        QVERIFY(!text(Field::BuyingPrice).isEmpty());
         QCOMPARE(window->status(),
                  QStringLiteral("Cannot work out Total buying Price including Brokerage: Buying Price is too large."));
-        field(Field::Text1)->selectAll();
-        QTest::keyClicks(field(Field::Text1), QStringLiteral("10"));
-        QCOMPARE(text(Field::Text3), QStringLiteral("50.15"));
+        field(Field::BuyingPrice)->selectAll();
+        QTest::keyClicks(field(Field::BuyingPrice), QStringLiteral("10"));
+        QCOMPARE(text(Field::TotalCost), QStringLiteral("50.15"));
         QVERIFY(window->status().isEmpty());
     }
 
@@ -370,7 +377,7 @@ private slots:
     void rateToggleShowsThreeLooks()
     {
         open();
-        QLineEdit *rate = field(Field::Text8);
+        QLineEdit *rate = field(Field::BrokerageRate);
         QVERIFY(rate->isReadOnly());
         QCOMPARE(rate->palette().color(QPalette::Base), QColor(0xE0, 0xE0, 0xE0));
         QCOMPARE(rateButton()->text(), QStringLiteral("Change Brokerage %"));
@@ -394,22 +401,22 @@ private slots:
     void rateEditRecalculatesAtOnceAndStaysAfterLock()
     {
         open();
-        fill(Field::Text1, QStringLiteral("10"));
-        fill(Field::Text2, QStringLiteral("5"));
-        fill(Field::Text5, QStringLiteral("12"));
+        fill(Field::BuyingPrice, QStringLiteral("10"));
+        fill(Field::Quantity, QStringLiteral("5"));
+        fill(Field::SellingPrice, QStringLiteral("12"));
         QTest::mouseClick(rateButton(), Qt::LeftButton);
-        fill(Field::Text8, QStringLiteral("0.5"));
-        QCOMPARE(field(Field::Text3)->text(), QStringLiteral("50.25"));
-        QCOMPARE(field(Field::Text7)->text(), QStringLiteral("9.45"));
+        fill(Field::BrokerageRate, QStringLiteral("0.5"));
+        QCOMPARE(field(Field::TotalCost)->text(), QStringLiteral("50.25"));
+        QCOMPARE(field(Field::ProfitLoss)->text(), QStringLiteral("9.45"));
         QTest::mouseClick(rateButton(), Qt::LeftButton);
-        QCOMPARE(field(Field::Text8)->text(), QStringLiteral("0.5"));
-        QCOMPARE(field(Field::Text3)->text(), QStringLiteral("50.25"));
+        QCOMPARE(field(Field::BrokerageRate)->text(), QStringLiteral("0.5"));
+        QCOMPARE(field(Field::TotalCost)->text(), QStringLiteral("50.25"));
     }
 
     void lockedRateCanBeCopiedButNotChanged()
     {
         open();
-        QLineEdit *rate = field(Field::Text8);
+        QLineEdit *rate = field(Field::BrokerageRate);
         rate->setFocus();
         QCOMPARE(QApplication::focusWidget(), rate);
         QTest::keyClicks(rate, QStringLiteral("9"));
@@ -425,9 +432,9 @@ private slots:
     void escapePressesRateButtonAndEnterDoesNot()
     {
         open();
-        QTest::keyClick(field(Field::Text1), Qt::Key_Return);
+        QTest::keyClick(field(Field::BuyingPrice), Qt::Key_Return);
         QCOMPARE(rateButton()->text(), QStringLiteral("Change Brokerage %"));
-        QTest::keyClick(field(Field::Text1), Qt::Key_Escape);
+        QTest::keyClick(field(Field::BuyingPrice), Qt::Key_Escape);
         QTRY_COMPARE(rateButton()->text(), QStringLiteral("OK"));
     }
 
@@ -450,11 +457,11 @@ private slots:
         auto *edit = window->findChild<QLineEdit *>(name);
         edit->setFocus();
         QTest::keyClicks(edit, text);
-        QTest::mouseClick(field(Field::Text9), Qt::LeftButton);
+        QTest::mouseClick(field(Field::PriceChange), Qt::LeftButton);
         settle();
         if (message.isEmpty()) {
             QVERIFY(services->messages.empty());
-            QCOMPARE(QApplication::focusWidget(), field(Field::Text9));
+            QCOMPARE(QApplication::focusWidget(), field(Field::PriceChange));
         } else {
             QCOMPARE(services->messages.size(), size_t(1));
             QCOMPARE(QString::fromStdString(services->messages.front()), message);
@@ -466,15 +473,15 @@ private slots:
     void twoZeroFieldsSettleWithOneMessagePerLeaving()
     {
         open();
-        field(Field::Text2)->setText(QStringLiteral("0"));
-        field(Field::Text1)->setText(QStringLiteral("0"));
-        QCOMPARE(QApplication::focusWidget(), field(Field::Text1));
+        field(Field::Quantity)->setText(QStringLiteral("0"));
+        field(Field::BuyingPrice)->setText(QStringLiteral("0"));
+        QCOMPARE(QApplication::focusWidget(), field(Field::BuyingPrice));
         for (int i = 0; i < 3; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             settle();
         }
         QCOMPARE(services->messages.size(), size_t(3));
-        QCOMPARE(QApplication::focusWidget(), field(Field::Text1));
+        QCOMPARE(QApplication::focusWidget(), field(Field::BuyingPrice));
         for (const auto &m : services->messages)
             QCOMPARE(m, std::string("Buying Price should not be zero"));
     }
@@ -484,17 +491,17 @@ private slots:
     void tabFromZeroTowardsForwardedFieldEndsInZeroField()
     {
         open();
-        fill(Field::Text2, QStringLiteral("0"));
-        QTest::keyClick(field(Field::Text2), Qt::Key_Tab);
+        fill(Field::Quantity, QStringLiteral("0"));
+        QTest::keyClick(field(Field::Quantity), Qt::Key_Tab);
         settle();
         QCOMPARE(services->messages.size(), size_t(1));
-        QCOMPARE(QApplication::focusWidget(), field(Field::Text2));
+        QCOMPARE(QApplication::focusWidget(), field(Field::Quantity));
     }
 
     void noMessageWhenWindowMerelyLosesActivation()
     {
         open();
-        fill(Field::Text5, QStringLiteral("0"));
+        fill(Field::SellingPrice, QStringLiteral("0"));
         QWidget other;
         other.setFocusPolicy(Qt::StrongFocus);
         other.show();
@@ -505,7 +512,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(window));
         settle();
         QVERIFY(services->messages.empty());
-        QCOMPARE(QApplication::focusWidget(), field(Field::Text5));
+        QCOMPARE(QApplication::focusWidget(), field(Field::SellingPrice));
     }
 
     // A real box takes the focus while it is open and gives it back when
@@ -520,14 +527,14 @@ private slots:
             box.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&box));
         };
-        fill(Field::Text1, QStringLiteral("0"));
-        QTest::keyClick(field(Field::Text1), Qt::Key_Tab);
+        fill(Field::BuyingPrice, QStringLiteral("0"));
+        QTest::keyClick(field(Field::BuyingPrice), Qt::Key_Tab);
         settle();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
         settle();
         QCOMPARE(services->messages.size(), size_t(1));
-        QCOMPARE(QApplication::focusWidget(), field(Field::Text1));
+        QCOMPARE(QApplication::focusWidget(), field(Field::BuyingPrice));
     }
 
     // The press that took the focus from a zero field is over once its message
@@ -535,12 +542,12 @@ private slots:
     void rateButtonIsNotLeftPressedByAZeroCheck()
     {
         open();
-        fill(Field::Text1, QStringLiteral("0"));
+        fill(Field::BuyingPrice, QStringLiteral("0"));
         QTest::mousePress(rateButton(), Qt::LeftButton);
         settle();
         QCOMPARE(services->messages.size(), size_t(1));
         QVERIFY(!rateButton()->isDown());
-        QCOMPARE(QApplication::focusWidget(), field(Field::Text1));
+        QCOMPARE(QApplication::focusWidget(), field(Field::BuyingPrice));
         QTest::mouseRelease(rateButton(), Qt::LeftButton);
         QCOMPARE(rateButton()->text(), QStringLiteral("Change Brokerage %"));
     }
