@@ -62,6 +62,16 @@ ControlId buttonForKey(const FormDefinition &form, char32_t key, ControlId focus
     return kNoControl;
 }
 
+CloseAction closeAction(const FormDefinition &form)
+{
+    if (form.startUp)
+        return {CloseAction::Kind::EndProgram};
+    const ControlId cancel = buttonForKey(form, U'\x1B', kNoControl);
+    if (cancel != kNoControl && form.control(cancel).kind == ControlKind::Button)
+        return {CloseAction::Kind::Press, cancel};
+    return {CloseAction::Kind::Unload};
+}
+
 std::string_view spokenName(const FormDefinition &form, ControlId id)
 {
     const ControlDef &control = form.control(id);

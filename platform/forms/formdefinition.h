@@ -103,6 +103,17 @@ ControlId tabStep(const FormDefinition &form, ControlId from, bool backwards);
 // Escape the cancel one. kNoControl when it presses none.
 ControlId buttonForKey(const FormDefinition &form, char32_t key, ControlId focused);
 
+// What the close box (and Alt+F4) does: on the start-up window it ends the
+// program; on any other it presses the cancel button, or unloads the window
+// when it has none.
+struct CloseAction {
+    enum class Kind : std::uint8_t { EndProgram, Press, Unload };
+    Kind kind = Kind::Unload;
+    ControlId button = kNoControl;
+    bool operator==(const CloseAction &) const = default;
+};
+CloseAction closeAction(const FormDefinition &form);
+
 // What a screen reader calls the control: its own accessible name, else the
 // caption of the label that names it, else its caption.
 std::string_view spokenName(const FormDefinition &form, ControlId id);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/testing/fakeformsservices.h"
 
+#include "platform/forms/textboxtexts.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -8,7 +10,9 @@ namespace kelvastro {
 
 class FakeFormsServices::View final : public FormView {
 public:
-    View(FakeFormsServices &owner, Form &form) : m_owner(owner), m_form(form)
+    View(FakeFormsServices &owner, Form &form)
+        : m_owner(owner), m_form(form), m_texts(*this, form.definition().controls.size()),
+          m_commands(commandKeys(form.definition()))
     {
         const FormDefinition &def = form.definition();
         caption = std::string(def.caption);
@@ -27,14 +31,15 @@ public:
     {
         if (!valid(id))
             return;
+        const ControlDef &def = m_form.definition().control(id);
+        if (def.kind == ControlKind::TextBox) {
+            m_texts.write(id, text);
+            return;
+        }
         if (controls[id].text == text)
             return;
         controls[id].text = std::string(text);
-        const ControlDef &def = m_form.definition().control(id);
-        if (def.kind == ControlKind::TextBox)
-            m_owner.deliver(m_form, {EventKind::TextChanged, id});
-        else
-            m_owner.captionsWritten.push_back(std::string(def.name) + "=" + std::string(text));
+        m_owner.captionsWritten.push_back(std::string(def.name) + "=" + std::string(text));
     }
     void setCaption(std::string_view text) override { caption = std::string(text); }
     void setAccessibleName(std::string_view name) override { accessibleName = std::string(name); }
@@ -57,6 +62,25 @@ public:
         m_owner.moveFocus(m_form, id, cause);
     }
     ControlId focus() const override { return focused; }
+
+    // The "toolkit" side of a text box: what the user does to it.
+    void userChanged(ControlId id, std::string now) { m_texts.changed(id, std::move(now)); }
+
+    // TextBoxTexts hooks: the fake's control takes a written text at once and says so.
+    void showText(ControlId id, std::string_view text)
+    {
+        controls[id].selectionStart = controls[id].selectionEnd = text.size();
+        m_texts.changed(id, std::string(text));
+    }
+    bool holdsFocus(ControlId id) const { return focused == id; }
+    void showFromStart(ControlId id) { controls[id].selectionStart = controls[id].selectionEnd = 0; }
+    void raiseTextChanged(ControlId id)
+    {
+        controls[id].text = m_texts.text(id);
+        m_owner.deliver(m_form, {EventKind::TextChanged, id});
+    }
+
+    const std::vector<std::pair<KeyChord, ControlId>> &commands() const { return m_commands; }
 
     std::vector<ControlState> controls;
     ControlId focused = kNoControl;
@@ -84,6 +108,8 @@ private:
 
     FakeFormsServices &m_owner;
     Form &m_form;
+    TextBoxTexts<View> m_texts;
+    std::vector<std::pair<KeyChord, ControlId>> m_commands;
 };
 
 FakeFormsServices::FakeFormsServices() = default;
@@ -103,7 +129,7 @@ void FakeFormsServices::release(Form &form)
 {
     m_views.erase(&form);
     std::erase(m_shown, &form);
-    std::erase_if(m_posted, [&form](const auto &work) { return work.first == &form; });
+    m_posted.drop(form);
 }
 
 void FakeFormsServices::deliver(Form &form, const FormEvent &event)
@@ -112,9 +138,10 @@ void FakeFormsServices::deliver(Form &form, const FormEvent &event)
         form.handle(event);
 }
 
-// As Qt and Win32 do it: the focus is moved first, then the control that had
+// The contract's order: the focus is moved first, then the control that had
 // it hears that it lost it, and the new one hears that it got it only if a
-// handler did not move the focus on meanwhile.
+// handler did not move the focus on meanwhile. Tab and Shift+Tab select the
+// text box they enter.
 void FakeFormsServices::moveFocus(Form &form, ControlId to, FocusCause cause)
 {
     View &v = stateOf(form);
@@ -122,6 +149,11 @@ void FakeFormsServices::moveFocus(Form &form, ControlId to, FocusCause cause)
         return;
     const ControlId from = v.focused;
     v.focused = to;
+    if (to != kNoControl && form.definition().control(to).kind == ControlKind::TextBox
+        && (cause == FocusCause::Tab || cause == FocusCause::ShiftTab)) {
+        v.controls[to].selectionStart = 0;
+        v.controls[to].selectionEnd = v.controls[to].text.size();
+    }
     if (from != kNoControl)
         deliver(form, {EventKind::LostFocus, from, cause});
     if (v.focused == to && to != kNoControl)
@@ -130,18 +162,17 @@ void FakeFormsServices::moveFocus(Form &form, ControlId to, FocusCause cause)
 
 void FakeFormsServices::settle()
 {
-    while (!m_posted.empty() && !m_ended) {
-        auto work = std::move(m_posted.front());
-        m_posted.pop_front();
-        work.second();
+    while (!m_ended && m_posted.runNext()) {
     }
+    if (m_ended)
+        m_posted.clear();
 }
 
 bool FakeFormsServices::accepts(Form &form, const char *what)
 {
     if (m_ended)
         return false;
-    if (m_shown.empty() || m_shown.back() != &form) {
+    if (active() != &form) {
         faults.emplace_back(std::string(what) + " to a window that is not the active one");
         return false;
     }
@@ -162,7 +193,7 @@ void FakeFormsServices::show(Form &form)
 
 void FakeFormsServices::showModal(Form &form)
 {
-    Form *caller = m_shown.empty() ? nullptr : m_shown.back();
+    Form *caller = active();
     if (caller && stateOf(*caller).focused != kNoControl)
         deliver(*caller, {EventKind::LostFocus, stateOf(*caller).focused, FocusCause::OtherWindow});
     modalsShown.emplace_back(form.definition().name);
@@ -189,21 +220,21 @@ void FakeFormsServices::unload(Form &form)
 
 void FakeFormsServices::post(Form &owner, std::function<void()> work)
 {
-    m_posted.emplace_back(&owner, std::move(work));
+    m_posted.post(owner, std::move(work));
 }
 
 // The box takes the focus while it is open and gives it back when closed.
 void FakeFormsServices::showMessage(std::string_view text)
 {
     messages.emplace_back(text);
-    Form *active = m_shown.empty() ? nullptr : m_shown.back();
-    const ControlId focused = active ? stateOf(*active).focused : kNoControl;
+    Form *shownOver = active();
+    const ControlId focused = shownOver ? stateOf(*shownOver).focused : kNoControl;
     if (focused != kNoControl)
-        deliver(*active, {EventKind::LostFocus, focused, FocusCause::OtherWindow});
+        deliver(*shownOver, {EventKind::LostFocus, focused, FocusCause::OtherWindow});
     if (onMessage)
         onMessage(messages.back());
-    if (focused != kNoControl && stateOf(*active).focused == focused)
-        deliver(*active, {EventKind::GotFocus, focused, FocusCause::OtherWindow});
+    if (focused != kNoControl && stateOf(*shownOver).focused == focused)
+        deliver(*shownOver, {EventKind::GotFocus, focused, FocusCause::OtherWindow});
 }
 
 void FakeFormsServices::copyToClipboard(std::string_view text) { clipboard = std::string(text); }
@@ -212,6 +243,19 @@ void FakeFormsServices::endProgram()
 {
     ++endRequests;
     m_ended = true;
+}
+
+void FakeFormsServices::replaceSelection(Form &form, std::string_view with)
+{
+    View &v = stateOf(form);
+    ControlState &c = v.controls[v.focused];
+    const std::size_t from = std::min(c.selectionStart, c.selectionEnd);
+    const std::size_t to = std::max(c.selectionStart, c.selectionEnd);
+    std::string now = c.text;
+    now.replace(from, to - from, with);
+    c.selectionStart = c.selectionEnd = from + with.size();
+    v.userChanged(v.focused, std::move(now));
+    settle();
 }
 
 void FakeFormsServices::type(Form &form, std::string_view characters)
@@ -223,11 +267,15 @@ void FakeFormsServices::type(Form &form, std::string_view characters)
         faults.emplace_back("typing with no text box holding the focus");
         return;
     }
-    for (char c : characters) {
-        if (v.controls[v.focused].locked)
+    for (std::size_t i = 0; i < characters.size();) {
+        if (v.focused == kNoControl || v.controls[v.focused].locked || m_ended)
             break;
-        v.setText(v.focused, v.controls[v.focused].text + c);
-        settle();
+        // One character is one change, however many bytes it takes.
+        std::size_t length = 1;
+        while (i + length < characters.size() && (static_cast<unsigned char>(characters[i + length]) & 0xC0) == 0x80)
+            ++length;
+        replaceSelection(form, characters.substr(i, length));
+        i += length;
     }
 }
 
@@ -236,12 +284,18 @@ void FakeFormsServices::backspace(Form &form)
     if (!accepts(form, "a key"))
         return;
     View &v = stateOf(form);
-    if (v.focused == kNoControl || v.controls[v.focused].locked || v.controls[v.focused].text.empty())
+    if (v.focused == kNoControl || v.controls[v.focused].locked)
         return;
-    std::string shorter = v.controls[v.focused].text;
-    shorter.pop_back();
-    v.setText(v.focused, shorter);
-    settle();
+    ControlState &c = v.controls[v.focused];
+    if (c.selectionStart == c.selectionEnd) {
+        if (c.selectionEnd == 0)
+            return;
+        std::size_t start = c.selectionEnd - 1;
+        while (start > 0 && (static_cast<unsigned char>(c.text[start]) & 0xC0) == 0x80)
+            --start;
+        c.selectionStart = start;
+    }
+    replaceSelection(form, {});
 }
 
 void FakeFormsServices::paste(Form &form, std::string_view text)
@@ -251,8 +305,9 @@ void FakeFormsServices::paste(Form &form, std::string_view text)
     View &v = stateOf(form);
     if (v.focused == kNoControl || v.controls[v.focused].locked)
         return;
-    v.setText(v.focused, text);
-    settle();
+    v.controls[v.focused].selectionStart = 0;
+    v.controls[v.focused].selectionEnd = v.controls[v.focused].text.size();
+    replaceSelection(form, text);
 }
 
 void FakeFormsServices::fill(Form &form, ControlId id, std::string_view text)
@@ -260,65 +315,94 @@ void FakeFormsServices::fill(Form &form, ControlId id, std::string_view text)
     click(form, id);
     if (m_ended || stateOf(form).focused != id || stateOf(form).controls[id].locked)
         return;
-    // Typing over a selection replaces it with the first character.
-    View &v = stateOf(form);
-    if (!text.empty()) {
-        v.setText(id, text.substr(0, 1));
-        settle();
-        type(form, text.substr(1));
-    } else {
-        v.setText(id, {});
-        settle();
-    }
+    ControlState &c = stateOf(form).controls[id];
+    c.selectionStart = 0;
+    c.selectionEnd = c.text.size();
+    if (text.empty())
+        replaceSelection(form, {});
+    else
+        type(form, text);
 }
 
+// A click on a text box puts the caret at the end of its text.
 void FakeFormsServices::click(Form &form, ControlId id)
 {
     if (!accepts(form, "a click"))
         return;
+    if (id == kNoControl)
+        return; // the window's own surface has no handler
     const ControlDef &def = form.definition().control(id);
-    if (takesFocus(def))
+    if (takesFocus(def)) {
+        if (def.kind == ControlKind::TextBox) {
+            ControlState &c = stateOf(form).controls[id];
+            c.selectionStart = c.selectionEnd = c.text.size();
+        }
         moveFocus(form, id, FocusCause::Click);
+    }
     settle();
     if (def.kind == ControlKind::Button && stateOf(form).focused != id)
         return; // the focus was taken back: the button is not pressed
-    if (def.kind != ControlKind::TextBox)
+    if (def.kind != ControlKind::TextBox && def.kind != ControlKind::Label)
         deliver(form, {EventKind::Click, id});
     settle();
 }
 
-void FakeFormsServices::tab(Form &form) { tabStep(form, FocusCause::Tab); }
+void FakeFormsServices::tab(Form &form) { press(form, {KeyStroke::Key::Tab}); }
 
-void FakeFormsServices::shiftTab(Form &form) { tabStep(form, FocusCause::ShiftTab); }
+void FakeFormsServices::shiftTab(Form &form) { press(form, {KeyStroke::Key::Tab, 0, false, true}); }
 
-// One step along the Tab order, wrapping at either end.
-void FakeFormsServices::tabStep(Form &form, FocusCause cause)
+void FakeFormsServices::pressKey(Form &form, char32_t character)
 {
-    if (!accepts(form, cause == FocusCause::Tab ? "Tab" : "Shift+Tab"))
-        return;
-    const ControlId to = kelvastro::tabStep(form.definition(), stateOf(form).focused, cause == FocusCause::ShiftTab);
-    if (to == kNoControl)
-        return;
-    moveFocus(form, to, cause);
-    settle();
+    KeyStroke stroke{KeyStroke::Key::Other, character};
+    if (character == U'\r')
+        stroke.key = KeyStroke::Key::Enter;
+    else if (character == U'\x1B')
+        stroke.key = KeyStroke::Key::Escape;
+    else if (character == U'\t')
+        stroke.key = KeyStroke::Key::Tab;
+    press(form, stroke, character);
 }
 
-// Key preview comes first; then Escape presses the cancel button and Enter
-// the default one, unless a button holds the focus, which Enter presses.
-void FakeFormsServices::pressKey(Form &form, char32_t character)
+void FakeFormsServices::press(Form &form, const KeyStroke &stroke, char32_t produces)
 {
     if (!accepts(form, "a key"))
         return;
     const FormDefinition &def = form.definition();
     if (def.keyPreview) {
-        deliver(form, {EventKind::KeyPress, kNoControl, FocusCause::Program, character});
+        if (produces != 0)
+            deliver(form, {EventKind::KeyPress, kNoControl, FocusCause::Program, produces});
         settle();
         return;
     }
-    const ControlId button = buttonForKey(def, character, stateOf(form).focused);
-    if (button == kNoControl)
+    View &v = stateOf(form);
+    const KeyOutcome outcome = keyOutcome(def, v.commands(), v, stroke);
+    switch (outcome.kind) {
+    case KeyOutcome::Kind::MoveFocus:
+        moveFocus(form, outcome.control, outcome.cause);
+        break;
+    case KeyOutcome::Kind::Press:
+        deliver(form, {EventKind::Click, outcome.control});
+        break;
+    case KeyOutcome::Kind::None:
+        if (stroke.key == KeyStroke::Key::Other && produces == U'\b')
+            backspace(form);
+        break;
+    case KeyOutcome::Kind::Consumed:
+        break;
+    }
+    settle();
+}
+
+void FakeFormsServices::closeBox(Form &form)
+{
+    if (!accepts(form, "the close box"))
         return;
-    deliver(form, {EventKind::Click, button});
+    const CloseAction action = closeAction(form.definition());
+    switch (action.kind) {
+    case CloseAction::Kind::EndProgram: endProgram(); break;
+    case CloseAction::Kind::Press: deliver(form, {EventKind::Click, action.button}); break;
+    case CloseAction::Kind::Unload: unload(form); break;
+    }
     settle();
 }
 

@@ -2,8 +2,9 @@
 #pragma once
 
 #include "platform/forms/form.h"
+#include "platform/forms/keystroke.h"
+#include "platform/forms/postedwork.h"
 
-#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -13,9 +14,10 @@
 namespace kelvastro {
 
 // A scripted front end without a toolkit: a test plays the user (types,
-// clicks, presses Tab), the fake delivers the events a real front end would,
-// in the order Qt and Win32 deliver them, and records what the windows asked
-// for. Work posted by a handler runs when the scripted step is done, so
+// clicks, presses keys), the fake delivers the events the contract of
+// formview.h and formsservices.h promises, taking the keyboard and focus rules
+// from the form layer as the real front ends do, and records what the windows
+// asked for. Work posted by a handler runs when the scripted step is done, so
 // nothing waits or depends on timing. Misuse (typing into a control without
 // the focus, input to a window under a modal one, a modal window left open)
 // is recorded in `faults` rather than ignored.
@@ -25,6 +27,9 @@ public:
         std::string text;
         bool locked = false;
         OleColor backColor = 0;
+        // The selected bytes of a text box's text; the caret is at selectionEnd.
+        std::size_t selectionStart = 0;
+        std::size_t selectionEnd = 0;
     };
 
     FakeFormsServices();
@@ -35,10 +40,16 @@ public:
     void backspace(Form &form);
     void paste(Form &form, std::string_view text); // over the whole text of the focused control: one change
     void fill(Form &form, ControlId id, std::string_view text); // click into it, select all and type
-    void click(Form &form, ControlId id);
+    void click(Form &form, ControlId id); // kNoControl: the window's own surface
     void tab(Form &form);
     void shiftTab(Form &form);
+    // A key that produces `character` (0 for none): key preview first, else
+    // the keyboard rules for Enter and Escape.
     void pressKey(Form &form, char32_t character);
+    // Any key, through the keyboard rules of a window without key preview;
+    // with key preview, the character it produces goes to the window.
+    void press(Form &form, const KeyStroke &stroke, char32_t produces = 0);
+    void closeBox(Form &form);
     void leaveWindow(Form &form);    // another program takes the focus...
     void returnToWindow(Form &form); // ...and gives it back
 
@@ -50,6 +61,8 @@ public:
     const std::string &caption(Form &form);
     const std::string &accessibleName(Form &form);
     bool isShown(Form &form);
+    // The form that takes input: the main window, or the modal one over it.
+    Form *active() const { return m_shown.empty() ? nullptr : m_shown.back(); }
 
     // Shows the form modally with `user` playing inside it; returns whether the
     // user left it open, in which case the test, not the user, closes it.
@@ -63,6 +76,7 @@ public:
     std::vector<std::string> captionsWritten; // "name=text" for every label, button and status line written
     std::string clipboard;
     int endRequests = 0;
+    bool ended() const { return m_ended; }
     ApplicationInfo app{"Kelvastro", 1, 0, 0};
     std::vector<std::string> faults;
 
@@ -85,12 +99,12 @@ private:
     bool accepts(Form &form, const char *what);
     void deliver(Form &form, const FormEvent &event);
     void moveFocus(Form &form, ControlId to, FocusCause cause);
-    void tabStep(Form &form, FocusCause cause);
+    void replaceSelection(Form &form, std::string_view with);
     void settle();
 
     std::map<Form *, std::unique_ptr<View>> m_views;
     std::vector<Form *> m_shown; // the main window, then the modal ones over it
-    std::deque<std::pair<Form *, std::function<void()>>> m_posted;
+    PostedWork m_posted;
     bool m_ended = false;
 };
 
