@@ -84,6 +84,7 @@ public:
 
     std::vector<ControlState> controls;
     ControlId focused = kNoControl;
+    ControlId announced = kNoControl; // the control that heard it got the focus, until it hears it lost it
     std::string caption;
     std::string accessibleName;
     bool shown = false;
@@ -140,8 +141,8 @@ void FakeFormsServices::deliver(Form &form, const FormEvent &event)
 
 // The contract's order: the focus is moved first, then the control that had
 // it hears that it lost it, and the new one hears that it got it only if a
-// handler did not move the focus on meanwhile. Tab and Shift+Tab select the
-// text box they enter.
+// handler did not move the focus on meanwhile; a control the focus only
+// passed through hears nothing. Tab and Shift+Tab select the text box they enter.
 void FakeFormsServices::moveFocus(Form &form, ControlId to, FocusCause cause)
 {
     View &v = stateOf(form);
@@ -154,10 +155,14 @@ void FakeFormsServices::moveFocus(Form &form, ControlId to, FocusCause cause)
         v.controls[to].selectionStart = 0;
         v.controls[to].selectionEnd = v.controls[to].text.size();
     }
-    if (from != kNoControl)
+    if (from != kNoControl && v.announced == from) {
+        v.announced = kNoControl;
         deliver(form, {EventKind::LostFocus, from, cause});
-    if (v.focused == to && to != kNoControl)
+    }
+    if (v.focused == to && to != kNoControl) {
+        v.announced = to;
         deliver(form, {EventKind::GotFocus, to, cause});
+    }
 }
 
 void FakeFormsServices::settle()
@@ -191,13 +196,33 @@ void FakeFormsServices::show(Form &form)
     settle();
 }
 
+// Another window takes the focus, or gives it back: the round trip of the contract.
+void FakeFormsServices::focusLeaves(Form &form)
+{
+    View &v = stateOf(form);
+    if (v.announced == kNoControl)
+        return;
+    const ControlId from = v.announced;
+    v.announced = kNoControl;
+    deliver(form, {EventKind::LostFocus, from, FocusCause::OtherWindow});
+}
+
+void FakeFormsServices::focusReturns(Form &form)
+{
+    View &v = stateOf(form);
+    if (v.focused == kNoControl || v.announced == v.focused || m_ended)
+        return;
+    v.announced = v.focused;
+    deliver(form, {EventKind::GotFocus, v.focused, FocusCause::OtherWindow});
+}
+
 void FakeFormsServices::showModal(Form &form)
 {
     Form *caller = active();
-    if (caller && stateOf(*caller).focused != kNoControl)
-        deliver(*caller, {EventKind::LostFocus, stateOf(*caller).focused, FocusCause::OtherWindow});
+    if (caller)
+        focusLeaves(*caller);
     modalsShown.emplace_back(form.definition().name);
-    stateOf(form).focused = kNoControl;
+    stateOf(form).focused = stateOf(form).announced = kNoControl;
     show(form);
     if (onModal && stateOf(form).shown)
         onModal(form);
@@ -206,15 +231,15 @@ void FakeFormsServices::showModal(Form &form)
         unload(form);
     }
     std::erase(m_shown, &form);
-    if (caller && !m_ended && stateOf(*caller).focused != kNoControl)
-        deliver(*caller, {EventKind::GotFocus, stateOf(*caller).focused, FocusCause::OtherWindow});
+    if (caller)
+        focusReturns(*caller);
 }
 
 void FakeFormsServices::unload(Form &form)
 {
     View &v = stateOf(form);
     v.shown = false;
-    v.focused = kNoControl;
+    v.focused = v.announced = kNoControl;
     std::erase(m_shown, &form);
 }
 
@@ -228,13 +253,12 @@ void FakeFormsServices::showMessage(std::string_view text)
 {
     messages.emplace_back(text);
     Form *shownOver = active();
-    const ControlId focused = shownOver ? stateOf(*shownOver).focused : kNoControl;
-    if (focused != kNoControl)
-        deliver(*shownOver, {EventKind::LostFocus, focused, FocusCause::OtherWindow});
+    if (shownOver)
+        focusLeaves(*shownOver);
     if (onMessage)
         onMessage(messages.back());
-    if (focused != kNoControl && stateOf(*shownOver).focused == focused)
-        deliver(*shownOver, {EventKind::GotFocus, focused, FocusCause::OtherWindow});
+    if (shownOver)
+        focusReturns(*shownOver);
 }
 
 void FakeFormsServices::copyToClipboard(std::string_view text) { clipboard = std::string(text); }
@@ -263,6 +287,20 @@ void FakeFormsServices::type(Form &form, std::string_view characters)
     if (!accepts(form, "typing"))
         return;
     View &v = stateOf(form);
+    if (form.definition().keyPreview) {
+        // The window hears each character first, and it goes no further.
+        for (std::size_t i = 0; i < characters.size() && !m_ended;) {
+            const auto b0 = static_cast<unsigned char>(characters[i]);
+            const std::size_t length = b0 < 0x80 ? 1 : b0 < 0xE0 ? 2 : b0 < 0xF0 ? 3 : 4;
+            char32_t c = length == 1 ? b0 : b0 & (0x7F >> length);
+            for (std::size_t k = 1; k < length && i + k < characters.size(); ++k)
+                c = (c << 6) | (static_cast<unsigned char>(characters[i + k]) & 0x3F);
+            deliver(form, {EventKind::KeyPress, kNoControl, FocusCause::Program, c});
+            settle();
+            i += length;
+        }
+        return;
+    }
     if (v.focused == kNoControl || form.definition().control(v.focused).kind != ControlKind::TextBox) {
         faults.emplace_back("typing with no text box holding the focus");
         return;
@@ -363,7 +401,7 @@ void FakeFormsServices::pressKey(Form &form, char32_t character)
     press(form, stroke, character);
 }
 
-void FakeFormsServices::press(Form &form, const KeyStroke &stroke, char32_t produces)
+void FakeFormsServices::press(Form &form, const KeyStroke &stroke, char32_t produces, Caret caret)
 {
     if (!accepts(form, "a key"))
         return;
@@ -386,6 +424,10 @@ void FakeFormsServices::press(Form &form, const KeyStroke &stroke, char32_t prod
     case KeyOutcome::Kind::None:
         if (stroke.key == KeyStroke::Key::Other && produces == U'\b')
             backspace(form);
+        if (caret == Caret::End && v.focused != kNoControl) {
+            ControlState &c = v.controls[v.focused];
+            c.selectionStart = c.selectionEnd = c.text.size();
+        }
         break;
     case KeyOutcome::Kind::Consumed:
         break;
@@ -408,15 +450,13 @@ void FakeFormsServices::closeBox(Form &form)
 
 void FakeFormsServices::leaveWindow(Form &form)
 {
-    if (stateOf(form).focused != kNoControl)
-        deliver(form, {EventKind::LostFocus, stateOf(form).focused, FocusCause::OtherWindow});
+    focusLeaves(form);
     settle();
 }
 
 void FakeFormsServices::returnToWindow(Form &form)
 {
-    if (stateOf(form).focused != kNoControl)
-        deliver(form, {EventKind::GotFocus, stateOf(form).focused, FocusCause::OtherWindow});
+    focusReturns(form);
     settle();
 }
 

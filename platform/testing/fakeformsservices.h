@@ -48,7 +48,8 @@ public:
     void pressKey(Form &form, char32_t character);
     // Any key, through the keyboard rules of a window without key preview;
     // with key preview, the character it produces goes to the window.
-    void press(Form &form, const KeyStroke &stroke, char32_t produces = 0);
+    enum class Caret : std::uint8_t { Stays, End };
+    void press(Form &form, const KeyStroke &stroke, char32_t produces = 0, Caret caret = Caret::Stays);
     void closeBox(Form &form);
     void leaveWindow(Form &form);    // another program takes the focus...
     void returnToWindow(Form &form); // ...and gives it back
@@ -99,6 +100,8 @@ private:
     bool accepts(Form &form, const char *what);
     void deliver(Form &form, const FormEvent &event);
     void moveFocus(Form &form, ControlId to, FocusCause cause);
+    void focusLeaves(Form &form);
+    void focusReturns(Form &form);
     void replaceSelection(Form &form, std::string_view with);
     void settle();
 
