@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/formcanvas.h"
 
+#include "platform/forms/pixels.h"
 #include "platform/qt/formdesign.h"
 #include "platform/qt/olecolor.h"
 
@@ -12,7 +13,8 @@ FormCanvas::FormCanvas(const FormDefinition &definition, QWidget *parent)
     : QWidget(parent), m_definition(definition)
 {
     setObjectName(QStringLiteral("canvas"));
-    setFixedSize(form::px(definition.clientWidth), form::px(definition.clientHeight));
+    const PixelRect client = clientRect(definition, kDesignDpi);
+    setFixedSize(client.width, client.height);
     form::setBackground(this, definition.backColor);
 }
 
@@ -28,8 +30,8 @@ void FormCanvas::paintEvent(QPaintEvent *)
         p.setPen(pen);
         // A wider pen grows down and right from the line, as the window draws it.
         const double offset = (line.lineWidth - 1) / 2.0;
-        p.drawLine(QPointF(form::px(line.left) + offset, form::px(line.top) + offset),
-                   QPointF(form::px(line.width) + offset, form::px(line.height) + offset));
+        p.drawLine(QPointF(pixels(line.left, kDesignDpi) + offset, pixels(line.top, kDesignDpi) + offset),
+                   QPointF(pixels(line.width, kDesignDpi) + offset, pixels(line.height, kDesignDpi) + offset));
     }
 }
 

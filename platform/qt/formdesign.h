@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QFont>
-#include <QRect>
 #include <QString>
 
 #include <cstdint>
@@ -11,15 +10,6 @@ class QWidget;
 class QLabel;
 
 namespace kelvastro::form {
-
-// Window definitions are laid out in twips; 15 of them make one logical
-// pixel, which Qt scales on dense screens.
-constexpr int px(int twips) { return (twips + 7) / 15; }
-
-inline QRect twipsRect(int left, int top, int width, int height)
-{
-    return {px(left), px(top), px(width), px(height)};
-}
 
 QFont font(const QString &family, double points, bool bold = false);
 

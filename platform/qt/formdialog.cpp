@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/formdialog.h"
 
-#include "platform/qt/formdesign.h"
+#include "platform/forms/pixels.h"
 
-#include <QAbstractButton>
 #include <QScreen>
 
 namespace kelvastro {
@@ -26,21 +25,21 @@ Qt::WindowFlags flagsFor(const FormDefinition &def)
 FormDialog::FormDialog(const FormDefinition &definition, QWidget *parent)
     : QDialog(parent, flagsFor(definition)), m_definition(definition)
 {
-    setFixedSize(form::px(definition.clientWidth), form::px(definition.clientHeight));
+    const PixelRect client = clientRect(definition, kDesignDpi);
+    setFixedSize(client.width, client.height);
 }
 
+// The close box, and Escape where no control took it.
 void FormDialog::reject()
 {
-    if (m_cancel)
-        m_cancel->click();
-    else
-        QDialog::reject();
+    emit closeRequested();
 }
 
 void FormDialog::place()
 {
     if (m_definition.placement == Placement::Fixed)
-        setGeometry(QRect(QPoint(form::px(m_definition.left), form::px(m_definition.top)), size()));
+        setGeometry(QRect(QPoint(pixels(m_definition.left, kDesignDpi), pixels(m_definition.top, kDesignDpi)),
+                          size()));
     else if (m_definition.placement == Placement::CentredOnScreen && screen())
         move(screen()->availableGeometry().center() - rect().center());
 }

@@ -5,27 +5,26 @@
 
 #include <QDialog>
 
-class QAbstractButton;
-
 namespace kelvastro {
 
 // A secondary window: fixed size, shown modally, placed as its definition says
-// at every showing. Escape and the close box press its cancel button.
+// at every showing. Its close box is its view's to answer.
 class FormDialog final : public QDialog {
     Q_OBJECT
 public:
     FormDialog(const FormDefinition &definition, QWidget *parent);
 
-    void setCancelButton(QAbstractButton *button) { m_cancel = button; }
     // Where the definition puts it; before every showing.
     void place();
+
+signals:
+    void closeRequested();
 
 public slots:
     void reject() override;
 
 private:
     const FormDefinition &m_definition;
-    QAbstractButton *m_cancel = nullptr;
 };
 
 } // namespace kelvastro

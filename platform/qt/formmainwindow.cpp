@@ -5,7 +5,7 @@
 #include "platform/qt/formdesign.h"
 #include "platform/qt/notificationaccessible.h"
 
-#include <QAbstractButton>
+#include <QCloseEvent>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -132,14 +132,10 @@ void FormMainWindow::openMenuFromKeyboard()
     QCoreApplication::sendEvent(menuBar(), &down);
 }
 
-void FormMainWindow::keyPressEvent(QKeyEvent *event)
+void FormMainWindow::closeEvent(QCloseEvent *event)
 {
-    // Only a key that no control took comes here, so an open menu closes on Escape first.
-    if (m_cancel && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        m_cancel->animateClick();
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
+    emit closeRequested();
+    QMainWindow::closeEvent(event);
 }
 
 // As large as designed where the screen allows; smaller screens scroll.

@@ -23,7 +23,7 @@ QtFormView &QtFormsServices::rendered(Form &form)
         // Secondary windows belong to the main one: centred on it, kept in front, out of the task bar.
         const auto main = m_main && m_main != &form ? m_views.find(m_main) : m_views.end();
         QWidget *owner = main != m_views.end() && main->second ? main->second->window() : nullptr;
-        slot = std::make_unique<QtFormView>(form, owner);
+        slot = std::make_unique<QtFormView>(*this, form, owner);
     }
     return *slot;
 }
@@ -34,6 +34,7 @@ QWidget *QtFormsServices::window(Form &form) { return rendered(form).window(); }
 
 void QtFormsServices::release(Form &form)
 {
+    m_work.drop(form);
     m_views.erase(&form);
     if (m_main == &form)
         m_main = nullptr;
@@ -69,7 +70,8 @@ void QtFormsServices::showModal(Form &form)
 
 void QtFormsServices::unload(Form &form)
 {
-    const QtFormView &v = rendered(form);
+    QtFormView &v = rendered(form);
+    v.unloaded();
     if (FormDialog *dialog = v.dialog())
         dialog->done(QDialog::Accepted);
     else
@@ -78,8 +80,12 @@ void QtFormsServices::unload(Form &form)
 
 void QtFormsServices::post(Form &owner, std::function<void()> work)
 {
-    // Queued on the window, so that the work is dropped with it.
-    QMetaObject::invokeMethod(window(owner), std::move(work), Qt::QueuedConnection);
+    m_work.post(owner, std::move(work));
+    // Qt delivers posted calls before the next input event it reads.
+    QMetaObject::invokeMethod(&m_wakeUp, [this] {
+        if (!m_ended)
+            m_work.runNext();
+    }, Qt::QueuedConnection);
 }
 
 void QtFormsServices::showMessage(std::string_view text)
@@ -106,6 +112,13 @@ void QtFormsServices::copyToClipboard(std::string_view text)
 }
 
 void QtFormsServices::endProgram()
+{
+    m_ended = true;
+    m_work.clear();
+    quit();
+}
+
+void QtFormsServices::quit()
 {
     QCoreApplication::exit(0);
 }

@@ -2,6 +2,9 @@
 #pragma once
 
 #include "platform/forms/formsservices.h"
+#include "platform/forms/postedwork.h"
+
+#include <QObject>
 
 #include <QString>
 
@@ -39,14 +42,20 @@ public:
     // The widget that shows the form, rendering it if need be.
     QWidget *window(Form &form);
     QtFormView &rendered(Form &form);
+    bool ended() const { return m_ended; }
 
 protected:
     // The box itself; a test puts a recording in its place.
     virtual void messageBox(const QString &text);
+    // Leaves the event loop for good; a test that goes on afterwards keeps it.
+    virtual void quit();
 
 private:
     std::map<Form *, std::unique_ptr<QtFormView>> m_views;
     Form *m_main = nullptr;
+    PostedWork m_work;
+    QObject m_wakeUp; // where posted work is called from, on the event loop
+    bool m_ended = false;
 };
 
 } // namespace kelvastro

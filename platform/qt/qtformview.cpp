@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/qtformview.h"
 
+#include "platform/forms/focuscause.h"
+#include "platform/forms/menutree.h"
+#include "platform/forms/pixels.h"
 #include "platform/qt/clickableframe.h"
 #include "platform/qt/focusring.h"
 #include "platform/qt/formbutton.h"
@@ -9,6 +12,7 @@
 #include "platform/qt/formdialog.h"
 #include "platform/qt/formmainwindow.h"
 #include "platform/qt/olecolor.h"
+#include "platform/qt/qtformsservices.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,6 +33,8 @@ QString qtext(std::string_view s) { return QString::fromUtf8(s.data(), static_ca
 
 QFont fontOf(const FontDef &def) { return form::font(qtext(def.family), def.points, def.bold); }
 
+QRect rectOf(const PixelRect &r) { return {r.x, r.y, r.width, r.height}; }
+
 Qt::Alignment alignmentOf(Alignment a)
 {
     switch (a) {
@@ -39,6 +45,7 @@ Qt::Alignment alignmentOf(Alignment a)
     return Qt::AlignLeft;
 }
 
+// A cause asked for travels in the focus reason, and comes back out of it.
 Qt::FocusReason reasonFor(FocusCause cause)
 {
     switch (cause) {
@@ -51,26 +58,21 @@ Qt::FocusReason reasonFor(FocusCause cause)
     return Qt::OtherFocusReason;
 }
 
-// A focus change that another window, a menu or a popup caused, or that ends
-// outside this window, is not a move between this window's controls.
-FocusCause causeOf(Qt::FocusReason reason, const QWidget *window)
+FocusOrigin originOf(Qt::FocusReason reason)
 {
     switch (reason) {
-    case Qt::TabFocusReason: return FocusCause::Tab;
-    case Qt::BacktabFocusReason: return FocusCause::ShiftTab;
-    case Qt::MouseFocusReason: return FocusCause::Click;
-    case Qt::ActiveWindowFocusReason:
-    case Qt::PopupFocusReason:
-    case Qt::MenuBarFocusReason: return FocusCause::OtherWindow;
+    case Qt::TabFocusReason: return FocusOrigin::Tab;
+    case Qt::BacktabFocusReason: return FocusOrigin::ShiftTab;
+    case Qt::MouseFocusReason: return FocusOrigin::Click;
+    case Qt::ActiveWindowFocusReason: return FocusOrigin::Activation;
+    case Qt::PopupFocusReason: return FocusOrigin::Popup;
+    case Qt::MenuBarFocusReason: return FocusOrigin::MenuBar;
     default: break;
     }
-    const QWidget *now = QApplication::focusWidget();
-    if (!now || now->window() != window)
-        return FocusCause::OtherWindow;
-    return FocusCause::Program;
+    return FocusOrigin::Other;
 }
 
-// The character a key produces, in the notation of the form layer.
+// The character a key produces, in the notation of the form layer; 0 for none.
 char32_t characterOf(const QKeyEvent *event)
 {
     switch (event->key()) {
@@ -83,30 +85,75 @@ char32_t characterOf(const QKeyEvent *event)
     case Qt::Key_Delete: return U'\x7F';
     default: break;
     }
-    const QList<uint> text = event->text().toUcs4();
+    const QString text = event->text();
     if (text.isEmpty())
         return 0;
-    const auto c = static_cast<char32_t>(text.front());
+    // Half of a surrogate pair is no character, whatever an input method sent.
+    const QChar first = text.front();
+    if (first.isHighSurrogate() ? text.size() < 2 || !text.at(1).isLowSurrogate() : first.isLowSurrogate())
+        return 0;
+    const auto c = static_cast<char32_t>(text.toUcs4().front());
     // Ctrl+letter gives its control character, whatever text a platform reports for it.
     if ((event->modifiers() & Qt::ControlModifier) && !(event->modifiers() & Qt::AltModifier) && c >= 0x20)
         return (c >= U'@' && c <= U'_') || (c >= U'a' && c <= U'z') ? (c & 0x1F) : 0;
     return c;
 }
 
+// The key as the keyboard rules read it.
+KeyStroke strokeOf(const QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers m = event->modifiers();
+    KeyStroke stroke{KeyStroke::Key::Other, 0, (m & Qt::ControlModifier) != 0, (m & Qt::ShiftModifier) != 0,
+                     (m & Qt::AltModifier) != 0};
+    switch (event->key()) {
+    case Qt::Key_Tab: stroke.key = KeyStroke::Key::Tab; break;
+    case Qt::Key_Backtab:
+        stroke.key = KeyStroke::Key::Tab;
+        stroke.shift = true;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: stroke.key = KeyStroke::Key::Enter; break;
+    case Qt::Key_Escape: stroke.key = KeyStroke::Key::Escape; break;
+    default:
+        if (event->key() >= Qt::Key_0 && event->key() <= Qt::Key_Z) {
+            stroke.key = KeyStroke::Key::Character;
+            stroke.character = static_cast<char32_t>(event->key());
+        }
+        break;
+    }
+    return stroke;
+}
+
+QKeySequence sequenceOf(const KeyChord &chord)
+{
+    QKeyCombination combination(static_cast<Qt::Key>(chord.key));
+    Qt::KeyboardModifiers modifiers;
+    if (chord.ctrl)
+        modifiers |= Qt::ControlModifier;
+    if (chord.shift)
+        modifiers |= Qt::ShiftModifier;
+    if (chord.alt)
+        modifiers |= Qt::AltModifier;
+    return QKeySequence(QKeyCombination(modifiers, combination.key()));
+}
+
 } // namespace
 
-QtFormView::QtFormView(Form &form, QWidget *owner)
-    : m_form(form), m_definition(form.definition()), m_widgets(m_definition.controls.size(), nullptr),
-      m_actions(m_definition.controls.size(), nullptr), m_texts(m_definition.controls.size())
+QtFormView::QtFormView(QtFormsServices &services, Form &form, QWidget *owner)
+    : m_services(services), m_form(form), m_definition(form.definition()),
+      m_widgets(m_definition.controls.size(), nullptr), m_actions(m_definition.controls.size(), nullptr),
+      m_texts(*this, m_definition.controls.size()), m_commands(commandKeys(m_definition))
 {
     auto *canvas = new FormCanvas(m_definition);
     if (m_definition.startUp) {
         m_main = new FormMainWindow(canvas, owner);
         m_window = m_main;
+        connect(m_main, &FormMainWindow::closeRequested, this, &QtFormView::closeRequested);
     } else {
         m_dialog = new FormDialog(m_definition, owner);
         canvas->setParent(m_dialog);
         m_window = m_dialog;
+        connect(m_dialog, &FormDialog::closeRequested, this, &QtFormView::closeRequested);
     }
     m_window->setObjectName(qtext(m_definition.name));
     m_window->setWindowTitle(qtext(m_definition.caption));
@@ -140,19 +187,20 @@ QtFormView::~QtFormView()
 void QtFormView::build(FormCanvas *canvas)
 {
     QWidget *frameSurface = nullptr;
-    QAbstractButton *cancel = nullptr;
     for (std::size_t i = 0; i < m_definition.controls.size(); ++i) {
         const auto id = static_cast<ControlId>(i);
         const ControlDef &def = m_definition.control(id);
         const QString name = qtext(def.name);
         QWidget *parent = canvas;
-        QRect geometry = form::twipsRect(def.left, def.top, def.width, def.height);
+        int insetX = 0, insetY = 0;
         if (def.container != kNoControl && frameSurface) {
             // Positions are relative to the panel, whose border clips what starts outside it.
-            auto *frame = static_cast<ClickableFrame *>(m_widgets[def.container]);
             parent = frameSurface;
-            geometry.translate(-frame->contentsRect().topLeft());
+            const QPoint inset = static_cast<ClickableFrame *>(m_widgets[def.container])->contentsRect().topLeft();
+            insetX = inset.x();
+            insetY = inset.y();
         }
+        const QRect geometry = rectOf(controlRect(m_definition, id, kDesignDpi, insetX, insetY));
         QWidget *w = nullptr;
         switch (def.kind) {
         case ControlKind::TextBox: {
@@ -163,10 +211,8 @@ void QtFormView::build(FormCanvas *canvas)
             edit->setAlignment(alignmentOf(def.alignment) | Qt::AlignVCenter);
             edit->setCursorPosition(0);
             edit->installEventFilter(this);
-            connect(edit, &QLineEdit::textChanged, this, [this, id](const QString &now) {
-                m_texts[id] = now.toStdString();
-                deliver({EventKind::TextChanged, id});
-            });
+            connect(edit, &QLineEdit::textChanged, this,
+                    [this, id](const QString &now) { m_texts.changed(id, now.toStdString()); });
             w = edit;
             break;
         }
@@ -185,11 +231,9 @@ void QtFormView::build(FormCanvas *canvas)
                 // The desktop's own colours: the stored colour shows only on a graphical button.
                 form::useDesktopColors(b);
             }
-            // In a dialog Enter presses the button that holds the focus, else the default one.
-            b->setAutoDefault(m_dialog != nullptr);
+            // Enter is the keyboard rules' to give; the default button only looks it.
+            b->setAutoDefault(false);
             b->setDefault(def.isDefault);
-            if (def.isCancel)
-                cancel = b;
             b->installEventFilter(this);
             connect(b, &QPushButton::clicked, this, [this, id] { deliver({EventKind::Click, id}); });
             w = b;
@@ -210,13 +254,15 @@ void QtFormView::build(FormCanvas *canvas)
             if (m_main)
                 w = m_main->addStatusLine(def.font ? fontOf(*def.font) : m_window->font());
             break;
-        case ControlKind::Command: {
-            auto *shortcut = new QShortcut(QKeySequence::fromString(qtext(def.shortcut), QKeySequence::PortableText),
-                                           m_window);
-            shortcut->setObjectName(name);
-            connect(shortcut, &QShortcut::activated, this, [this, id] { deliver({EventKind::Click, id}); });
+        case ControlKind::Command:
+            for (const auto &[chord, command] : m_commands) {
+                if (command != id)
+                    continue;
+                auto *shortcut = new QShortcut(sequenceOf(chord), m_window);
+                shortcut->setObjectName(name);
+                connect(shortcut, &QShortcut::activated, this, [this, id] { deliver({EventKind::Click, id}); });
+            }
             break;
-        }
         case ControlKind::Line:
         case ControlKind::MenuItem:
             break;
@@ -263,64 +309,68 @@ void QtFormView::build(FormCanvas *canvas)
         else if (!def.accessibleName.empty())
             m_widgets[id]->setAccessibleName(qtext(def.accessibleName));
     }
+    // Qt's own chain, for its accessibility tree; the Tab key itself goes through the keyboard rules.
     QWidget *previous = nullptr;
     for (ControlId id : tabOrder(m_definition)) {
         if (previous)
             QWidget::setTabOrder(previous, m_widgets[id]);
         previous = m_widgets[id];
     }
-    if (m_main)
-        m_main->setCancelButton(cancel);
-    if (m_dialog)
-        m_dialog->setCancelButton(cancel);
 }
 
 void QtFormView::buildMenu(QMenuBar *bar)
 {
-    QMenu *dropDown = nullptr;
-    for (std::size_t i = 0; i < m_definition.controls.size(); ++i) {
-        const auto id = static_cast<ControlId>(i);
-        const ControlDef &def = m_definition.control(id);
-        if (def.kind != ControlKind::MenuItem)
-            continue;
+    for (const MenuEntry &entry : menuTree(m_definition)) {
+        const ControlDef &def = m_definition.control(entry.item);
         const QString name = qtext(def.name);
-        const bool opensDropDown = def.menuLevel == 1 && i + 1 < m_definition.controls.size()
-                                   && m_definition.control(static_cast<ControlId>(i + 1)).menuLevel == 2;
-        QAction *item = nullptr;
-        if (opensDropDown) {
-            dropDown = bar->addMenu(qtext(def.caption));
-            dropDown->setObjectName(name);
-            item = dropDown->menuAction();
-            item->setObjectName(name + QStringLiteral("Menu"));
-        } else {
-            item = def.menuLevel == 2 && dropDown ? dropDown->addAction(qtext(def.caption))
-                                                     : bar->addAction(qtext(def.caption));
-            item->setObjectName(name);
-            connect(item, &QAction::triggered, this, [this, id] { deliver({EventKind::Click, id}); });
+        if (entry.dropDown.empty()) {
+            QAction *command = bar->addAction(qtext(def.caption));
+            command->setObjectName(name);
+            connect(command, &QAction::triggered, this, [this, id = entry.item] { deliver({EventKind::Click, id}); });
+            m_actions[entry.item] = command;
+            continue;
         }
-        m_actions[id] = item;
+        QMenu *dropDown = bar->addMenu(qtext(def.caption));
+        dropDown->setObjectName(name);
+        m_actions[entry.item] = dropDown->menuAction();
+        m_actions[entry.item]->setObjectName(name + QStringLiteral("Menu"));
+        for (ControlId id : entry.dropDown) {
+            QAction *item = dropDown->addAction(qtext(m_definition.control(id).caption));
+            item->setObjectName(qtext(m_definition.control(id).name));
+            connect(item, &QAction::triggered, this, [this, id] { deliver({EventKind::Click, id}); });
+            m_actions[id] = item;
+        }
     }
 }
 
+// Nothing of a showing that ended reaches the form: a dialog's controls
+// still lose the focus as it hides.
 void QtFormView::deliver(const FormEvent &event)
 {
-    m_form.handle(event);
+    if (m_live && !m_services.ended())
+        m_form.handle(event);
 }
 
 void QtFormView::load()
 {
+    m_live = true;
+    m_announced = kNoControl;
     deliver({EventKind::Load});
 }
 
 void QtFormView::focusFirst()
 {
     const auto order = tabOrder(m_definition);
-    if (!order.empty())
-        m_widgets[order.front()]->setFocus(Qt::OtherFocusReason);
+    if (order.empty())
+        return;
+    m_firstFocus = true;
+    m_widgets[order.front()]->setFocus(Qt::OtherFocusReason);
 }
 
 ControlId QtFormView::idOf(const QObject *object) const
 {
+    if (!object)
+        return kNoControl;
     for (std::size_t i = 0; i < m_widgets.size(); ++i)
         if (m_widgets[i] == object)
             return static_cast<ControlId>(i);
@@ -331,7 +381,7 @@ std::string QtFormView::text(ControlId id) const
 {
     const QWidget *w = m_widgets[id];
     if (qobject_cast<const QLineEdit *>(w))
-        return m_texts[id];
+        return m_texts.text(id);
     if (const auto *label = qobject_cast<const QLabel *>(w))
         return label->text().toStdString();
     if (const auto *button = qobject_cast<const QAbstractButton *>(w))
@@ -342,15 +392,8 @@ std::string QtFormView::text(ControlId id) const
 void QtFormView::setText(ControlId id, std::string_view text)
 {
     QWidget *w = m_widgets[id];
-    if (auto *edit = qobject_cast<QLineEdit *>(w)) {
-        // An unchanged text changes nothing on the screen and raises no event.
-        if (m_texts[id] == text)
-            return;
-        edit->setText(qtext(text)); // the text-changed handler keeps the copy, as the box may shorten it
-        // A written result shows from its first character, sign and integer part
-        // in view, as a freshly filled box does; setText leaves the caret at the end.
-        if (!edit->hasFocus())
-            edit->setCursorPosition(0);
+    if (qobject_cast<QLineEdit *>(w)) {
+        m_texts.write(id, text);
         return;
     }
     const QString t = qtext(text);
@@ -361,6 +404,18 @@ void QtFormView::setText(ControlId id, std::string_view text)
     else if (auto *button = qobject_cast<QAbstractButton *>(w))
         button->setText(t);
 }
+
+void QtFormView::showText(ControlId id, std::string_view text)
+{
+    static_cast<QLineEdit *>(m_widgets[id])->setText(qtext(text));
+}
+
+bool QtFormView::holdsFocus(ControlId id) const { return m_widgets[id]->hasFocus(); }
+
+// setText leaves the caret at the end; a fresh result shows its sign and integer part.
+void QtFormView::showFromStart(ControlId id) { static_cast<QLineEdit *>(m_widgets[id])->setCursorPosition(0); }
+
+void QtFormView::raiseTextChanged(ControlId id) { deliver({EventKind::TextChanged, id}); }
 
 void QtFormView::setCaption(std::string_view caption)
 {
@@ -395,21 +450,79 @@ ControlId QtFormView::focus() const
     return idOf(QApplication::focusWidget());
 }
 
-// A control that a handler moved the focus away from, or back to, never sees
+void QtFormView::press(ControlId id)
+{
+    if (auto *button = qobject_cast<QAbstractButton *>(m_widgets[id]))
+        button->click(); // its clicked signal delivers the event
+    else
+        deliver({EventKind::Click, id});
+}
+
+void QtFormView::closeRequested()
+{
+    const CloseAction action = closeAction(m_definition);
+    switch (action.kind) {
+    case CloseAction::Kind::EndProgram: m_services.endProgram(); break;
+    case CloseAction::Kind::Press: press(action.button); break;
+    case CloseAction::Kind::Unload: m_services.unload(m_form); break;
+    }
+}
+
+// Qt moves its focus first and reports after, as the contract wants; a
+// control that a handler moved the focus away from, or back to, never sees
 // the focus arrive, or leave.
 bool QtFormView::focusEvent(ControlId id, QWidget *control, QEvent *event)
 {
     const auto reason = static_cast<QFocusEvent *>(event)->reason();
+    const QWidget *now = QApplication::focusWidget();
+    const bool inWindow = now && now->window() == m_window;
+    FocusCause cause = focusCause(originOf(reason), inWindow);
     if (event->type() == QEvent::FocusIn) {
-        deliver({EventKind::GotFocus, id, causeOf(reason, m_window)});
+        // A dialog being shown tells its focus widget of a focus it does not
+        // have yet; the real one comes with the window's activation.
+        if (!control->hasFocus())
+            return false;
+        // The focus given at showing arrives with the window's activation.
+        if (m_firstFocus && reason == Qt::ActiveWindowFocusReason)
+            cause = FocusCause::Program;
+        m_firstFocus = false;
+        m_announced = id;
+        deliver({EventKind::GotFocus, id, cause});
         if (!control->hasFocus())
             return true;
         if (m_main)
             m_main->ensureVisible(control);
         return false;
     }
-    deliver({EventKind::LostFocus, id, causeOf(reason, m_window)});
+    if (m_announced != id)
+        return control->hasFocus();
+    m_announced = kNoControl;
+    deliver({EventKind::LostFocus, id, cause});
     return control->hasFocus();
+}
+
+// The keyboard rules, before the control sees the key. True when the key was used.
+bool QtFormView::keyEvent(const QKeyEvent *event)
+{
+    const KeyStroke stroke = strokeOf(event);
+    if (stroke.key == KeyStroke::Key::Character && !stroke.ctrl && !stroke.alt) {
+        // A letter reaches the rules only where it types nothing: on a button.
+        const ControlId focused = focus();
+        if (focused == kNoControl || m_definition.control(focused).kind != ControlKind::Button)
+            return false;
+    }
+    const KeyOutcome outcome = keyOutcome(m_definition, m_commands, *this, stroke);
+    switch (outcome.kind) {
+    case KeyOutcome::Kind::MoveFocus:
+        setFocus(outcome.control, outcome.cause);
+        return true;
+    case KeyOutcome::Kind::Press:
+        press(outcome.control);
+        return true;
+    case KeyOutcome::Kind::Consumed: return true;
+    case KeyOutcome::Kind::None: break;
+    }
+    return false;
 }
 
 bool QtFormView::eventFilter(QObject *watched, QEvent *event)
@@ -417,8 +530,8 @@ bool QtFormView::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_window) {
         // Key preview: the window hears every key first, and the key goes no further.
         if (event->type() == QEvent::KeyPress) {
-            deliver({EventKind::KeyPress, kNoControl, FocusCause::Program,
-                     characterOf(static_cast<QKeyEvent *>(event))});
+            if (const char32_t c = characterOf(static_cast<QKeyEvent *>(event)))
+                deliver({EventKind::KeyPress, kNoControl, FocusCause::Program, c});
             return true;
         }
         return false;
@@ -430,12 +543,17 @@ bool QtFormView::eventFilter(QObject *watched, QEvent *event)
     case QEvent::FocusIn:
     case QEvent::FocusOut:
         return focusEvent(id, static_cast<QWidget *>(watched), event);
+    case QEvent::KeyPress:
+        return keyEvent(static_cast<QKeyEvent *>(event));
+
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
         // The press gave the focus first; a text box that sent it on selects nothing.
         const QWidget *now = QApplication::focusWidget();
-        return qobject_cast<QLineEdit *>(watched) && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton
-               && now && now != watched && now->window() == m_window;
+        // A button whose press a field refused the focus to is not pressed.
+        const bool takesClicks = qobject_cast<QLineEdit *>(watched) || qobject_cast<QAbstractButton *>(watched);
+        return takesClicks && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && now && now != watched
+               && now->window() == m_window;
     }
     default:
         return false;

@@ -3,6 +3,8 @@
 
 #include "platform/forms/form.h"
 #include "platform/forms/formview.h"
+#include "platform/forms/keystroke.h"
+#include "platform/forms/textboxtexts.h"
 
 #include <QObject>
 #include <QPointer>
@@ -10,6 +12,7 @@
 #include <vector>
 
 class QAction;
+class QKeyEvent;
 class QMenuBar;
 class QWidget;
 
@@ -18,15 +21,20 @@ namespace kelvastro {
 class FormCanvas;
 class FormDialog;
 class FormMainWindow;
+class QtFormsServices;
 
 // One form rendered into Qt widgets from its definition: it implements the
 // form's operations on them and turns Qt's signals and events into the
-// form's events. The start-up form becomes a FormMainWindow, any other a FormDialog.
+// form's events. The start-up form becomes a FormMainWindow, any other a
+// FormDialog. Tab, Enter, Escape, a letter on a button and the commands'
+// shortcuts go through the form layer's keyboard rules; Alt and an access
+// key is Qt's own mnemonic, which presses the same button the rule would
+// (the conformance rows check it).
 class QtFormView final : public QObject, public FormView {
     Q_OBJECT
 public:
     // `owner`: the window a secondary one belongs to, or null.
-    QtFormView(Form &form, QWidget *owner);
+    QtFormView(QtFormsServices &services, Form &form, QWidget *owner);
     ~QtFormView() override;
 
     QWidget *window() const { return m_window.data(); }
@@ -35,6 +43,8 @@ public:
     QAction *action(ControlId id) const { return m_actions[id]; }
 
     void load();
+    // The showing is over: the form hears nothing more of it.
+    void unloaded() { m_live = false; }
     // The first control in the Tab order takes the focus, as at every showing.
     void focusFirst();
 
@@ -47,6 +57,12 @@ public:
     void setFocus(ControlId id, FocusCause cause) override;
     ControlId focus() const override;
 
+    // TextBoxTexts hooks.
+    void showText(ControlId id, std::string_view text);
+    bool holdsFocus(ControlId id) const;
+    void showFromStart(ControlId id);
+    void raiseTextChanged(ControlId id);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -56,18 +72,23 @@ private:
     void deliver(const FormEvent &event);
     ControlId idOf(const QObject *object) const;
     bool focusEvent(ControlId id, QWidget *control, QEvent *event);
+    bool keyEvent(const QKeyEvent *event);
+    void press(ControlId id);
+    void closeRequested();
 
+    QtFormsServices &m_services;
     Form &m_form;
     const FormDefinition &m_definition;
     QPointer<QWidget> m_window;
     FormMainWindow *m_main = nullptr;
     FormDialog *m_dialog = nullptr;
-    std::vector<QWidget *> m_widgets;  // by control, null where none
-    std::vector<QAction *> m_actions;  // menu items and commands
-    // Each text box's text as UTF-8, kept as it changes: the arithmetic reads
-    // its fields many times per keystroke, and converting each time would cost
-    // more than the arithmetic.
-    std::vector<std::string> m_texts;
+    std::vector<QWidget *> m_widgets; // by control, null where none
+    std::vector<QAction *> m_actions; // menu items and commands
+    TextBoxTexts<QtFormView> m_texts;
+    std::vector<std::pair<KeyChord, ControlId>> m_commands;
+    ControlId m_announced = kNoControl; // the control that heard it got the focus, until it hears it lost it
+    bool m_firstFocus = false;          // the focus given at showing arrives with the window's activation
+    bool m_live = false;                // loaded and not unloaded since
 };
 
 } // namespace kelvastro

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator window as Qt renders it and as Qt's events reach it: the
 // layout, the look, real keystrokes, clicks and focus changes.
+#include "platform/forms/pixels.h"
 #include "platform/qt/formdesign.h"
 #include "platform/qt/formmainwindow.h"
 #include "platform/testing/fakesystemservices.h"
@@ -215,7 +216,7 @@ private slots:
     void everyFieldIsReachableInAShortWindow()
     {
         open();
-        window->resize(form::px(6720), 260);
+        window->resize(pixels(6720, kDesignDpi), 260);
         QApplication::processEvents();
         QVERIFY(window->height() <= 260);
         auto *scroll = window->findChild<QScrollArea *>();
