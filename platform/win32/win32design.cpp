@@ -38,11 +38,6 @@ UINT dpiOf(HWND window)
     return systemDpi();
 }
 
-int px(int twips, UINT dpi)
-{
-    return MulDiv(twips, static_cast<int>(dpi), 1440);
-}
-
 HFONT createFont(const FontDef &font, UINT dpi)
 {
     // Negative: the character height, which is what a point size measures.

@@ -10,9 +10,6 @@ namespace kelvastro::win32 {
 // The window's dots per inch: per monitor where Windows tells it, else the system's.
 UINT dpiOf(HWND window);
 
-// Twips (1/1440 inch) to pixels at `dpi`.
-int px(int twips, UINT dpi);
-
 // A font of the family and size the tables give, at `dpi`; the caller deletes it.
 HFONT createFont(const FontDef &font, UINT dpi);
 

@@ -11,14 +11,49 @@
 
 namespace kelvastro {
 
+namespace {
+
+constexpr const wchar_t *kWorkClass = L"KelvastroWork";
+constexpr UINT kWorkMessage = WM_APP + 1;
+
+} // namespace
+
 Win32FormsServices::Win32FormsServices(HINSTANCE instance) : m_instance(instance)
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     Win32FormView::registerClasses(instance);
+    // Posted work wakes a window of its own: a thread message would be lost in
+    // the loop of a message box or a menu.
+    WNDCLASSEXW work{};
+    work.cbSize = sizeof work;
+    work.lpfnWndProc = workProc;
+    work.hInstance = instance;
+    work.lpszClassName = kWorkClass;
+    RegisterClassExW(&work);
+    m_workWindow = CreateWindowExW(0, kWorkClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
 }
 
-Win32FormsServices::~Win32FormsServices() = default;
+Win32FormsServices::~Win32FormsServices()
+{
+    m_views.clear();
+    if (m_workWindow)
+        DestroyWindow(m_workWindow);
+}
+
+LRESULT CALLBACK Win32FormsServices::workProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE)
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams));
+    auto *self = reinterpret_cast<Win32FormsServices *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self && message == kWorkMessage) {
+        if (!self->m_ended)
+            self->m_work.runNext();
+        return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
 
 Win32FormView &Win32FormsServices::rendered(Form &form)
 {
@@ -44,6 +79,7 @@ Win32FormView *Win32FormsServices::find(std::string_view formName)
 
 void Win32FormsServices::release(Form &form)
 {
+    m_work.drop(form);
     m_views.erase(&form);
     std::erase(m_modal, &form);
     if (m_main == &form)
@@ -95,6 +131,7 @@ void Win32FormsServices::unload(Form &form)
 {
     if (std::find(m_modal.begin(), m_modal.end(), &form) != m_modal.end()) {
         std::erase(m_modal, &form);
+        rendered(form).unloaded();
         const HWND window = rendered(form).window();
         const HWND owner = window ? GetWindow(window, GW_OWNER) : nullptr;
         // Enabled before the window goes, so that activation returns to the
@@ -116,8 +153,8 @@ void Win32FormsServices::unload(Form &form)
 
 void Win32FormsServices::post(Form &owner, std::function<void()> work)
 {
-    // Queued on the window, so that the work is dropped with it.
-    rendered(owner).post(std::move(work));
+    m_work.post(owner, std::move(work));
+    PostMessageW(m_workWindow, kWorkMessage, 0, 0);
 }
 
 void Win32FormsServices::showMessage(std::string_view text)
@@ -159,6 +196,7 @@ void Win32FormsServices::endProgram()
     if (m_ended)
         return;
     m_ended = true;
+    m_work.clear();
     PostQuitMessage(0);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/forms/formsservices.h"
+#include "platform/forms/postedwork.h"
 #include "platform/win32/win32formview.h"
 
 #include <windows.h>
@@ -49,7 +50,11 @@ protected:
     virtual void messageBox(const std::wstring &text, HWND owner);
 
 private:
+    static LRESULT CALLBACK workProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
     HINSTANCE m_instance;
+    HWND m_workWindow = nullptr;
+    PostedWork m_work;
     std::map<Form *, std::unique_ptr<Win32FormView>> m_views;
     Form *m_main = nullptr;
     std::vector<Form *> m_modal; // shown modally, innermost last

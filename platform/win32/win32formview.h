@@ -2,12 +2,16 @@
 #pragma once
 
 #include "platform/forms/form.h"
+#include "platform/forms/keystroke.h"
+#include "platform/forms/textboxtexts.h"
+#include "platform/win32/win32controls.h"
+#include "platform/win32/win32focus.h"
+#include "platform/win32/win32gdicache.h"
+#include "platform/win32/win32keyboard.h"
+#include "platform/win32/win32viewport.h"
 
 #include <windows.h>
 
-#include <deque>
-#include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,10 +20,12 @@ namespace kelvastro {
 class Win32FormsServices;
 
 // One window rendered from its definition with Win32 controls, and the
-// translation of Win32's messages into the form's events. The controls are
-// created in definition order, except that each text box comes right after
-// the static control that names it, which is how Windows screen readers find
-// a field's label.
+// translation of Win32's messages into the form's events, one handler per
+// message. The pieces it is made of: Win32Controls makes and lays out the
+// controls, Win32GdiCache owns the fonts and brushes, win32painting draws what
+// the system does not, Win32Focus tells the form where the focus goes,
+// win32keyboard reads keys for the form layer's keyboard rules, and the main
+// window's fields sit in a Win32Viewport that scrolls them on a small screen.
 class Win32FormView final : public FormView {
 public:
     Win32FormView(Win32FormsServices &services, Form &form, HWND owner);
@@ -38,25 +44,36 @@ public:
 
     HWND window() const { return m_window; }
     // The control's own window; none for menu items, lines and commands.
-    HWND control(ControlId id) const { return id < m_controls.size() ? m_controls[id] : nullptr; }
-    HWND statusBar() const { return m_status; }
-    HMENU menuItemOwner(ControlId id) const;
+    HWND control(ControlId id) const { return m_controls.at(id); }
+    HWND statusBar() const { return m_controls.statusBar(); }
+    HMENU menuItemOwner(ControlId id) const { return m_controls.menuItemOwner(id); }
+    // Where the controls sit: the main window's scrolling canvas, or the window itself.
+    HWND surface() const { return m_canvas ? m_canvas : m_window; }
     const FormDefinition &definition() const { return m_definition; }
 
     void load();
+    // The showing is over: the form hears nothing more of it.
+    void unloaded();
     void focusFirst();
-    // Sizes the window for its screen's DPI and puts it where its definition says.
+    // Sizes the window for its screen's DPI and work area and puts it where its definition says.
     void place();
-    // Keyboard rules that run before a key reaches its control: Tab, Enter,
-    // Escape, access keys, commands and key preview. True when the key was used.
+    // Keyboard rules that run before a key reaches its control. True when the key was used.
     bool translate(const MSG &msg);
-    void post(std::function<void()> work);
+
+    // For the pieces.
+    void deliver(const FormEvent &event);
+    bool contains(HWND hwnd) const;
+    void focusMoved(ControlId from, ControlId to);
+    // TextBoxTexts hooks.
+    void showText(ControlId id, std::string_view text);
+    bool holdsFocus(ControlId id) const;
+    void showFromStart(ControlId id);
+    void raiseTextChanged(ControlId id);
 
     // The window classes every view uses; once per program, before the first view.
     static void registerClasses(HINSTANCE instance);
 
-    static constexpr UINT kWorkMessage = WM_APP + 1;
-    static constexpr int kIdBase = 100; // control and menu identifiers: kIdBase + ControlId
+    static constexpr int kIdBase = Win32Controls::kIdBase;
 
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -64,52 +81,48 @@ private:
     static LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                         DWORD_PTR self);
     LRESULT handleWindow(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleSurface(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handlePanel(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleControl(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+    LRESULT onCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT onControlColors(HDC dc, HWND child);
+    LRESULT onDrawItem(const DRAWITEMSTRUCT &item);
+    LRESULT onEraseBackground(HWND hwnd, HDC dc, OleColor color);
+    LRESULT onPaint(HWND hwnd);
+    LRESULT onActivate(WPARAM wParam);
+    LRESULT onSize();
+    LRESULT onMinMaxInfo(MINMAXINFO &info);
+    LRESULT onDpiChanged(UINT dpi, const RECT &suggested);
+    LRESULT onSysColorChange();
+    LRESULT onClose();
+    LRESULT onControlFocus(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onControlClick(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
     void create(HWND owner);
-    HWND createControl(ControlId id, HWND parent);
-    POINT placeOf(const ControlDef &def) const;
-    HWND createNameLabel(std::string_view name);
-    void buildMenu();
-    void layout(); // after a DPI change
-    HFONT fontFor(const FontDef &font);
-    HFONT fontOf(ControlId id);
-    void freeGdiObjects();
-    void paint(HDC dc);
-    void paintFocusRing(HDC dc);
-    RECT ringRect(HWND control) const;
-    void relayoutLabel(ControlId id);
-    void drawButton(const DRAWITEMSTRUCT &item);
-    HBRUSH brush(COLORREF color);
-    LRESULT colors(HDC dc, HWND child);
-    void deliver(const FormEvent &event);
-    void deliverFocus(HWND hwnd, EventKind kind, HWND other);
-    bool inThisWindow(HWND hwnd) const;
-    void moveFocus(HWND to, FocusCause cause);
-    void pressButton(ControlId id);
-    bool pressAccessKey(wchar_t key);
-    bool runCommand(const MSG &msg);
-    void closeRequested();
-    void dpiChanged(UINT dpi, const RECT &suggested);
-    SIZE clientSize() const;
+    void press(ControlId id);
+    COLORREF textColor(ControlId id) const;
+    COLORREF backColor(ControlId id) const;
+    SIZE designedClientSize() const;
+    void layoutMainWindow();
 
     Win32FormsServices &m_services;
     Form &m_form;
     const FormDefinition &m_definition;
     HWND m_window = nullptr;
-    HWND m_status = nullptr;
-    HMENU m_menu = nullptr;
-    UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
-    std::vector<HWND> m_controls;
-    std::vector<std::string> m_texts; // every caption and text, as UTF-8, as last set or typed
+    HWND m_viewportWindow = nullptr;
+    HWND m_canvas = nullptr;
+    Win32GdiCache m_gdi;
+    Win32Controls m_controls;
+    Win32Focus m_focus;
+    Win32Viewport m_viewport;
+    Win32KeyPreview m_preview;
+    TextBoxTexts<Win32FormView> m_texts;
+    std::vector<std::string> m_captions; // every other control's caption, as UTF-8, as last set
     std::vector<OleColor> m_backColors;
-    std::vector<std::pair<FontDef, HFONT>> m_fonts; // at the current DPI
-    std::vector<std::pair<COLORREF, HBRUSH>> m_brushes;
-    std::deque<std::function<void()>> m_posted;
-    std::optional<FocusCause> m_cause; // why the focus is being moved, while it is
-    HWND m_lastFocus = nullptr;        // given back when the window is active again
-    wchar_t m_highSurrogate = 0;
+    std::vector<std::pair<KeyChord, ControlId>> m_commands;
     bool m_closing = false;
+    bool m_live = false; // loaded, and not unloaded since
 };
 
 } // namespace kelvastro

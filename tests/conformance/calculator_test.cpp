@@ -76,7 +76,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Trade{"profit", "10", "5", "12", {"50.15", "8.35833333333333", "59.82", "9.67", "20"}},
                     Trade{"loss", "10", "5", "9", {"50.15", "8.35833333333333", "44.865", "-5.285", "-10"}},
                     Trade{"grouped_thousands", "1,000", "2", "1,100.5",
-                          {"2006", "334.333333333333", "2194.397", "188.397", "10.05"}}),
+                          {"2006", "334.333333333333", "2194.397", "188.397", "10.05"}},
+                    Trade{"fraction_of_a_share_price", "0.05", "1000", "0.07",
+                          {"50.15", "8.35833333333333", "69.79", "19.64", "40"}}),
     [](const auto &row) { return std::string(row.param.name); });
 
 TEST_F(Calculator, AFailureShowsInTheStatusLineWithoutABoxAndClears)
@@ -140,6 +142,22 @@ INSTANTIATE_TEST_SUITE_P(
                     ForwardRow{"tab_wraps_round", Text9, ForwardRow::Tab, kNoControl, Text1},
                     ForwardRow{"shift_tab_wraps_round", Text1, ForwardRow::ShiftTab, kNoControl, Text9}),
     [](const auto &row) { return std::string(row.param.name); });
+
+TEST_F(Calculator, TabAndShiftTabTourTheWindowPastTheTotals)
+{
+    std::vector<std::string> forwards, backwards;
+    for (int i = 0; i < 5; ++i) {
+        d.press(Key::Tab);
+        forwards.emplace_back(definition().control(d.focus(window)).name);
+    }
+    for (int i = 0; i < 9; ++i) {
+        d.press(Key::ShiftTab);
+        backwards.emplace_back(definition().control(d.focus(window)).name);
+    }
+    EXPECT_EQ(forwards, (std::vector<std::string>{"Text2", "Text5", "Text6", "Text9", "Text1"}));
+    EXPECT_EQ(backwards, (std::vector<std::string>{"Text9", "Command2", "Text8", "Text6", "Text5", "Text4", "Text2",
+                                                   "Text1", "Text9"}));
+}
 
 // Sent back past Total buying Price, the quantity is selected: a digit typed replaces it.
 TEST_F(Calculator, TypingAfterShiftTabPastTheTotalReplacesTheQuantity)
@@ -211,6 +229,17 @@ TEST_F(Calculator, TwoZeroFieldsDoNotTakeTheFocusFromEachOtherForEver)
     EXPECT_EQ(d.messages().size(), 3u);
     const ControlId focused = d.focus(window);
     EXPECT_TRUE(focused == Text1 || focused == Text2) << focused;
+}
+
+// The press that would move the focus from a zero field to the button is refused with the focus.
+TEST_F(Calculator, AClickOnTheRateButtonFromAZeroFieldDoesNotPressIt)
+{
+    fill(Text1, "0");
+    d.click(window, Command2);
+    EXPECT_EQ(d.messages(), (std::vector<std::string>{"Buying Price should not be zero"}));
+    EXPECT_EQ(d.focus(window), Text1);
+    EXPECT_EQ(text(Command2), "Change Brokerage %");
+    EXPECT_TRUE(d.locked(window, Text8));
 }
 
 // Locked and grey, open and the window colour, locked again and the

@@ -83,46 +83,6 @@ private slots:
         services.reset();
     }
 
-    void startsWithRateOnlyAndFocusInBuyingPrice()
-    {
-        open();
-        QCOMPARE(text(Field::BrokerageRate), QStringLiteral("0.3"));
-        for (Field f : kAllFields)
-            if (f != Field::BrokerageRate)
-                QVERIFY2(text(f).isEmpty(), qPrintable(nameOf(f)));
-        QCOMPARE(QApplication::focusWidget(), field(Field::BuyingPrice));
-        QVERIFY(window->status().isEmpty());
-        QVERIFY(window->windowTitle().startsWith(QStringLiteral("Kelvastro   ")));
-    }
-
-    void typedWorkedExamplesComeOutDigitForDigit_data()
-    {
-        QTest::addColumn<QString>("buying");
-        QTest::addColumn<QString>("quantity");
-        QTest::addColumn<QString>("selling");
-        QTest::addColumn<QStringList>("results"); // Text3, Text4, Text6, Text7, Text9
-
-        QTest::newRow("profit") << "10" << "5" << "12"
-                                << QStringList{"50.15", "8.35833333333333", "59.82", "9.67", "20"};
-        QTest::newRow("grouped_thousands") << "1,000" << "2" << "1,100.5"
-                                           << QStringList{"2006", "334.333333333333", "2194.397", "188.397", "10.05"};
-    }
-    void typedWorkedExamplesComeOutDigitForDigit()
-    {
-        QFETCH(QString, buying);
-        QFETCH(QString, quantity);
-        QFETCH(QString, selling);
-        QFETCH(QStringList, results);
-        open();
-        type(Field::BuyingPrice, buying);
-        type(Field::Quantity, quantity);
-        type(Field::SellingPrice, selling);
-        const QStringList shown{text(Field::TotalCost), text(Field::BankBalance), text(Field::SellingTotal),
-            text(Field::ProfitLoss), text(Field::PriceChange)};
-        QCOMPARE(shown, results);
-        QVERIFY(window->status().isEmpty());
-    }
-
 
 
 
@@ -190,26 +150,6 @@ private slots:
             {Field::TotalCost, Field::BankBalance, Field::SellingTotal, Field::ProfitLoss, Field::PriceChange})
             QCOMPARE(field(f)->cursorPosition(), 0);
         QCOMPARE(field(Field::SellingPrice)->cursorPosition(), 1);
-    }
-
-    void copiesTheWholeTradeForASpreadsheet()
-    {
-        open();
-        type(Field::BuyingPrice, QStringLiteral("10"));
-        type(Field::Quantity, QStringLiteral("5"));
-        type(Field::SellingPrice, QStringLiteral("12"));
-        QTest::keyClick(field(Field::SellingPrice), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(),
-                 QStringLiteral("Buying Price\t10\n"
-                                "Quantity\t5\n"
-                                "Brokerage %\t0.3\n"
-                                "Total buying Price including Brokerage\t50.15\n"
-                                "Req.Bank Balace\t8.35833333333333\n"
-                                "Selling Price\t12\n"
-                                "Total Selling Amount Including Brokerage\t59.82\n"
-                                "Profit / Loss\t9.67\n"
-                                "Change in Price %\t20\n"));
-        QCOMPARE(text(Field::SellingPrice), QStringLiteral("12"));
     }
 
     // On a short screen the fields scroll, and Tab brings each into view.
@@ -375,45 +315,6 @@ private slots:
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
     }
 
-    void rateToggleShowsThreeLooks()
-    {
-        open();
-        QLineEdit *rate = field(Field::BrokerageRate);
-        QVERIFY(rate->isReadOnly());
-        QCOMPARE(rate->palette().color(QPalette::Base), QColor(0xE0, 0xE0, 0xE0));
-        QCOMPARE(rateButton()->text(), QStringLiteral("Change Brokerage %"));
-
-        QTest::mouseClick(rateButton(), Qt::LeftButton);
-        QVERIFY(!rate->isReadOnly());
-        QCOMPARE(rate->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
-        QCOMPARE(rateButton()->text(), QStringLiteral("OK"));
-
-        QTest::mouseClick(rateButton(), Qt::LeftButton);
-        QVERIFY(rate->isReadOnly());
-        QCOMPARE(rate->palette().color(QPalette::Base), QColor(0xD4, 0xD0, 0xC8)); // inactive caption text
-        QCOMPARE(rateButton()->text(), QStringLiteral("Change brokerage %"));
-
-        QTest::mouseClick(rateButton(), Qt::LeftButton);
-        QVERIFY(!rate->isReadOnly());
-        QCOMPARE(rateButton()->text(), QStringLiteral("OK"));
-        QCOMPARE(rate->text(), QStringLiteral("0.3"));
-    }
-
-    void rateEditRecalculatesAtOnceAndStaysAfterLock()
-    {
-        open();
-        fill(Field::BuyingPrice, QStringLiteral("10"));
-        fill(Field::Quantity, QStringLiteral("5"));
-        fill(Field::SellingPrice, QStringLiteral("12"));
-        QTest::mouseClick(rateButton(), Qt::LeftButton);
-        fill(Field::BrokerageRate, QStringLiteral("0.5"));
-        QCOMPARE(field(Field::TotalCost)->text(), QStringLiteral("50.25"));
-        QCOMPARE(field(Field::ProfitLoss)->text(), QStringLiteral("9.45"));
-        QTest::mouseClick(rateButton(), Qt::LeftButton);
-        QCOMPARE(field(Field::BrokerageRate)->text(), QStringLiteral("0.5"));
-        QCOMPARE(field(Field::TotalCost)->text(), QStringLiteral("50.25"));
-    }
-
     void lockedRateCanBeCopiedButNotChanged()
     {
         open();
@@ -428,75 +329,6 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("7"));
         QTest::keyClick(rate, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(rate->text(), QStringLiteral("0.3"));
-    }
-
-    void escapePressesRateButtonAndEnterDoesNot()
-    {
-        open();
-        QTest::keyClick(field(Field::BuyingPrice), Qt::Key_Return);
-        QCOMPARE(rateButton()->text(), QStringLiteral("Change Brokerage %"));
-        QTest::keyClick(field(Field::BuyingPrice), Qt::Key_Escape);
-        QTRY_COMPARE(rateButton()->text(), QStringLiteral("OK"));
-    }
-
-    void zeroCheckOnLeavingField_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("message"); // empty: none
-
-        // The event translation: a real click elsewhere leaves the field; the texts' rules are tested without Qt.
-        QTest::newRow("Text1_zero") << "Text1" << "0" << "Buying Price should not be zero";
-        QTest::newRow("Text2_zero_point_zero") << "Text2" << "0.0" << "";
-    }
-    void zeroCheckOnLeavingField()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, text);
-        QFETCH(QString, message);
-        open();
-        auto *edit = window->findChild<QLineEdit *>(name);
-        edit->setFocus();
-        QTest::keyClicks(edit, text);
-        QTest::mouseClick(field(Field::PriceChange), Qt::LeftButton);
-        settle();
-        if (message.isEmpty()) {
-            QVERIFY(services->messages.empty());
-            QCOMPARE(QApplication::focusWidget(), field(Field::PriceChange));
-        } else {
-            QCOMPARE(services->messages.size(), size_t(1));
-            QCOMPARE(QString::fromStdString(services->messages.front()), message);
-            QCOMPARE(QApplication::focusWidget(), edit);
-            QCOMPARE(edit->text(), QStringLiteral("0"));
-        }
-    }
-
-    void twoZeroFieldsSettleWithOneMessagePerLeaving()
-    {
-        open();
-        field(Field::Quantity)->setText(QStringLiteral("0"));
-        field(Field::BuyingPrice)->setText(QStringLiteral("0"));
-        QCOMPARE(QApplication::focusWidget(), field(Field::BuyingPrice));
-        for (int i = 0; i < 3; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            settle();
-        }
-        QCOMPARE(services->messages.size(), size_t(3));
-        QCOMPARE(QApplication::focusWidget(), field(Field::BuyingPrice));
-        for (const auto &m : services->messages)
-            QCOMPARE(m, std::string("Buying Price should not be zero"));
-    }
-
-    // Tab from a zero Quantity would land in Total buying Price and be sent on;
-    // the check wins, once.
-    void tabFromZeroTowardsForwardedFieldEndsInZeroField()
-    {
-        open();
-        fill(Field::Quantity, QStringLiteral("0"));
-        QTest::keyClick(field(Field::Quantity), Qt::Key_Tab);
-        settle();
-        QCOMPARE(services->messages.size(), size_t(1));
-        QCOMPARE(QApplication::focusWidget(), field(Field::Quantity));
     }
 
     void noMessageWhenWindowMerelyLosesActivation()
@@ -553,39 +385,6 @@ private slots:
         QCOMPARE(rateButton()->text(), QStringLiteral("Change Brokerage %"));
     }
 
-    void focusIsForwardedPastTwoResultFields_data()
-    {
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("clicked"); // "Tab" or "Backtab": press that key instead
-        QTest::addColumn<QString>("landsIn");
-        QTest::newRow("click_total_buying") << "Text1" << "Text3" << "Text5";
-        QTest::newRow("click_profit") << "Text1" << "Text7" << "Text9";
-        QTest::newRow("tab_from_quantity") << "Text2" << "Tab" << "Text5";
-        QTest::newRow("tab_from_total_selling") << "Text6" << "Tab" << "Text9";
-        QTest::newRow("tab_from_balance") << "Text4" << "Tab" << "Text5";
-        // Backwards the focus goes on backwards, or Shift+Tab would be sent forward again.
-        QTest::newRow("shift_tab_from_selling") << "Text5" << "Backtab" << "Text4";
-        QTest::newRow("shift_tab_from_balance") << "Text4" << "Backtab" << "Text2";
-        QTest::newRow("shift_tab_from_rate") << "Text8" << "Backtab" << "Text6";
-    }
-    void focusIsForwardedPastTwoResultFields()
-    {
-        QFETCH(QString, from);
-        QFETCH(QString, clicked);
-        QFETCH(QString, landsIn);
-        open();
-        auto *start = window->findChild<QLineEdit *>(from);
-        start->setFocus();
-        if (clicked == QStringLiteral("Tab"))
-            QTest::keyClick(start, Qt::Key_Tab);
-        else if (clicked == QStringLiteral("Backtab"))
-            QTest::keyClick(start, Qt::Key_Backtab, Qt::ShiftModifier);
-        else
-            QTest::mouseClick(window->findChild<QLineEdit *>(clicked), Qt::LeftButton);
-        settle();
-        QCOMPARE(QApplication::focusWidget()->objectName(), landsIn);
-        QVERIFY(services->messages.empty());
-    }
 };
 
 KELVASTRO_UI_TEST_MAIN(CalculatorWindowTest)

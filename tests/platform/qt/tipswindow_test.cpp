@@ -45,68 +45,6 @@ private slots:
         services.reset();
     }
 
-    void keysThatTypeCloseOthersDoNot_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<bool>("closes");
-        QTest::newRow("enter") << int(Qt::Key_Return) << 0 << true;
-        QTest::newRow("escape") << int(Qt::Key_Escape) << 0 << true;
-        QTest::newRow("letter") << int(Qt::Key_A) << 0 << true;
-        QTest::newRow("digit") << int(Qt::Key_7) << 0 << true;
-        QTest::newRow("space") << int(Qt::Key_Space) << 0 << true;
-        QTest::newRow("backspace") << int(Qt::Key_Backspace) << 0 << true;
-        QTest::newRow("arrow") << int(Qt::Key_Left) << 0 << false;
-        QTest::newRow("function_key") << int(Qt::Key_F5) << 0 << false;
-        QTest::newRow("shift_alone") << int(Qt::Key_Shift) << int(Qt::ShiftModifier) << false;
-        QTest::newRow("page_down") << int(Qt::Key_PageDown) << 0 << false;
-        QTest::newRow("delete") << int(Qt::Key_Delete) << 0 << false;
-        QTest::newRow("ctrl_letter") << int(Qt::Key_C) << int(Qt::ControlModifier) << false;
-    }
-    void keysThatTypeCloseOthersDoNot()
-    {
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QFETCH(bool, closes);
-        open();
-        // With the text that X11 gives each key: Delete carries DEL, Ctrl+C carries ETX.
-        QString text;
-        if (key == Qt::Key_Delete)
-            text = QStringLiteral("\x7f");
-        else if (modifiers == Qt::ControlModifier)
-            text = QString(QChar(key - Qt::Key_A + 1));
-        if (text.isEmpty())
-            QTest::keyClick(splash, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        else
-            QTest::sendKeyEvent(QTest::Click, splash, Qt::Key(key), text, Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(splash->isVisible(), !closes);
-    }
-
-    void clickOnPanelCloses()
-    {
-        open();
-        QTest::mouseClick(panel(), Qt::LeftButton, {}, QPoint(60, 100));
-        QVERIFY(!splash->isVisible());
-    }
-
-    void clickOnLabelOrMarginDoesNothing_data()
-    {
-        QTest::addColumn<QString>("target");
-        QTest::newRow("tips_label") << "Label2";
-        QTest::newRow("version_label") << "lblVersion";
-        QTest::newRow("dark_red_margin") << "";
-    }
-    void clickOnLabelOrMarginDoesNothing()
-    {
-        QFETCH(QString, target);
-        open();
-        if (target.isEmpty())
-            QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(3, 3));
-        else
-            QTest::mouseClick(splash->findChild<QLabel *>(target), Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(splash->isVisible());
-    }
-
     void looksAsDefined()
     {
         open();
@@ -135,35 +73,6 @@ private slots:
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
     }
 
-    // Opened from the calculator's menu: modal, once per opening, and the
-    // calculator is as it was afterwards.
-    void opensFromHelpMenuAndLeavesCalculatorUnchanged()
-    {
-        RecordingFormsServices forms;
-        FakeSystemServices system;
-        Kelvastro form(forms, system, NumberLocale{});
-        forms.show(form);
-        QWidget &calculator = *forms.window(form);
-        QVERIFY(QTest::qWaitForWindowActive(&calculator));
-        auto *buying = calculator.findChild<QLineEdit *>(QStringLiteral("Text1"));
-        QTest::keyClicks(buying, QStringLiteral("10"));
-
-        for (int opening = 0; opening < 2; ++opening) {
-            bool sawModal = false;
-            QTimer::singleShot(50, [&] {
-                QWidget *shown = QApplication::activeModalWidget();
-                sawModal = shown && shown->objectName() == QStringLiteral("frmSplash") && shown->isVisible();
-                if (shown)
-                    QTest::keyClick(shown, Qt::Key_Space);
-            });
-            calculator.findChild<QAction *>(QStringLiteral("help"))->trigger();
-            QVERIFY(sawModal);
-        }
-        QCOMPARE(calculator.findChildren<FormDialog *>().size(), 1);
-        QCOMPARE(buying->text(), QStringLiteral("10"));
-        QCOMPARE(calculator.findChild<QLineEdit *>(QStringLiteral("Text8"))->text(), QStringLiteral("0.3"));
-        QVERIFY(forms.messages.empty());
-    }
 };
 
 KELVASTRO_UI_TEST_MAIN(TipsWindowTest)

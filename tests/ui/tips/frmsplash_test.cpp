@@ -46,28 +46,4 @@ INSTANTIATE_TEST_SUITE_P(Keys, TipsKey,
                                          KeyCase{"tab", U'\t', false}, KeyCase{"c1_control", U'\u009B', false}),
                          [](const auto &row) { return std::string(row.param.name); });
 
-TEST_F(TipsWindow, ClickOnThePanelCloses)
-{
-    EXPECT_FALSE(afterShowing([&](Form &shown) { forms.click(shown, Frame1); }));
-}
-
-TEST_F(TipsWindow, ClickOnALabelDoesNothing)
-{
-    for (ControlId label : {Label2, lblVersion, lblLicenseTo})
-        EXPECT_TRUE(afterShowing([&](Form &shown) { forms.click(shown, label); })) << label;
-}
-
-TEST_F(TipsWindow, EveryOpeningShowsTheDefinedTexts)
-{
-    for (int opening = 0; opening < 2; ++opening) {
-        afterShowing([&](Form &shown) {
-            EXPECT_EQ(forms.text(shown, lblVersion), "Kelvastro v 1.0");
-            EXPECT_EQ(forms.text(shown, Label1), "");
-            EXPECT_EQ(forms.accessibleName(shown), "Tips");
-            forms.pressKey(shown, U'x');
-        });
-    }
-    EXPECT_EQ(forms.modalsShown.size(), 2u);
-}
-
 } // namespace
