@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/system/executablesearch.h"
 #include "platform/system/posixsystemservices.h"
 
 #include <gtest/gtest.h>
@@ -39,6 +40,23 @@ protected:
     std::filesystem::path root;
     PosixSystemServices system;
 };
+
+// An empty entry in PATH means the working folder to a shell; a program
+// started from here must never come from wherever the user happens to be.
+TEST_F(PosixSystem, SearchFindsProgramsOnThePathButNeverInTheWorkingFolder)
+{
+    make("kelvastro-probe-tool", "#!/bin/sh\n", true);
+    make("kelvastro-plain-file", "", false);
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(root);
+    for (std::string_view path : {"", ":", "/nowhere:", ":/nowhere", "/nowhere::/elsewhere"})
+        EXPECT_FALSE(findExecutable({"kelvastro-probe-tool"}, path)) << '"' << path << '"';
+    EXPECT_EQ(findExecutable({"missing", "kelvastro-probe-tool"}, "/nowhere:" + root.string()),
+              (root / "kelvastro-probe-tool").string());
+    EXPECT_EQ(findExecutable({"kelvastro-probe-tool"}, root.string() + "/"), (root / "kelvastro-probe-tool").string());
+    EXPECT_FALSE(findExecutable({"kelvastro-plain-file"}, root.string())) << "not executable";
+    std::filesystem::current_path(previous);
+}
 
 TEST_F(PosixSystem, OrdinaryFileIsNeitherFolderNorHiddenNorMissing)
 {

@@ -1,0 +1,199 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Injects one fault at a time and says whether the test suite notices.
+
+Each mutant replaces one exact piece of the source with a faulty one, rebuilds
+the legs it touches (Linux, Windows under Wine) and runs their unit tests; a
+mutant survives when every test still passes. The source is restored after
+each. Usage (from scripts/mutants.sh, which builds and starts Wine):
+    mutants.py LINUX_BUILD [WINE_BUILD] [mutant ids]
+"""
+
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parent.parent
+
+# id, what the fault is, file, the text it replaces, the faulty text, legs
+MUTANTS = [
+    ("M01", "fake: got-focus before lost-focus",
+     "platform/testing/fakeformsservices.cpp",
+     """    if (from != kNoControl && v.announced == from) {
+        v.announced = kNoControl;
+        deliver(form, {EventKind::LostFocus, from, cause});
+    }
+    if (v.focused == to && to != kNoControl) {
+        v.announced = to;
+        deliver(form, {EventKind::GotFocus, to, cause});
+    }""",
+     """    if (v.focused == to && to != kNoControl) {
+        v.announced = to;
+        deliver(form, {EventKind::GotFocus, to, cause});
+    }
+    if (from != kNoControl && from != to) {
+        deliver(form, {EventKind::LostFocus, from, cause});
+    }""",
+     ("linux",)),
+    ("M02", "Shift+Tab forwarding without its cause",
+     "ui/calculator/kelvastro.cpp",
+     "view().setFocus(Text2, FocusCause::ShiftTab);",
+     "view().setFocus(Text2);",
+     ("linux", "wine")),
+    ("M03", "Win32: Tab into a field does not select its text",
+     "platform/win32/win32focus.cpp",
+     "SendMessageW(m_view.control(to), EM_SETSEL, 0, -1);",
+     "(void)0;",
+     ("wine",)),
+    ("M04", "Tips: a lone surrogate counts as a character",
+     "ui/tips/frmsplash.cpp",
+     "const bool surrogate = c >= 0xD800 && c < 0xE000;",
+     "const bool surrogate = false;",
+     ("linux", "wine")),
+    ("M05", "Qt: Ctrl+letter reported as the letter",
+     "platform/qt/qtformview.cpp",
+     "return (c >= U'@' && c <= U'_') || (c >= U'a' && c <= U'z') ? (c & 0x1F) : 0;",
+     "return c;",
+     ("linux",)),
+    ("M06", "an empty PATH entry searched as the working folder",
+     "platform/system/executablesearch.cpp",
+     """            if (!folder.empty()) {
+                std::string candidate(folder);""",
+     """            if (true) {
+                std::string candidate(folder.empty() ? std::string_view(".") : folder);""",
+     ("linux",)),
+    ("M07", "reader's fast path without its 2^53 guard",
+     "calc/numbertext.cpp",
+     "digits > kMaxMantissaDigits || mantissa > kMaxExactMantissa)",
+     "digits > kMaxMantissaDigits)",
+     ("linux",)),
+    ("M08", "selling side runs without a quantity",
+     "calc/recalculator.cpp",
+     "if (!sheet.isEmpty(Field::SellingPrice) && !sheet.isEmpty(Field::Quantity))",
+     "if (!sheet.isEmpty(Field::SellingPrice))",
+     ("linux",)),
+    ("M09", "bank balance a fifth",
+     "calc/recalculator.cpp",
+     "const double balance = total / 6;",
+     "const double balance = total / 5;",
+     ("linux",)),
+    ("M10", "an unchanged text raises a change (the shared text rule)",
+     "platform/forms/textboxtexts.h",
+     """        if (m_texts[id] == text)
+            return;
+        m_hooks.showText(id, text);""",
+     """        if (m_texts[id] == text) {
+            m_hooks.raiseTextChanged(id);
+            return;
+        }
+        m_hooks.showText(id, text);""",
+     ("linux", "wine")),
+    ("M11", "Win32: a typed change raised twice",
+     "platform/win32/win32formviewmessages.cpp",
+     "        m_texts.changed(id, windowText(child));",
+     "        m_texts.changed(id, windowText(child)), raiseTextChanged(id);",
+     ("wine",)),
+    ("M12", "rate locked again in the window colour",
+     "ui/calculator/kelvastro.cpp",
+     "v.setBackColor(Text8, kInactiveCaptionText);",
+     "v.setBackColor(Text8, kWindowBackground);",
+     ("linux",)),
+    ("M13", "Profit / Loss forwards to the rate",
+     "ui/calculator/kelvastro.cpp",
+     "view().setFocus(Text9, FocusCause::Tab);",
+     "view().setFocus(Text8, FocusCause::Tab);",
+     ("linux", "wine")),
+    ("M14", "Win32: the close box unloads instead of pressing cancel",
+     "platform/win32/win32formviewmessages.cpp",
+     "    case CloseAction::Kind::Press: press(action.button); break;",
+     "    case CloseAction::Kind::Press: m_services.unload(m_form); break;",
+     ("wine",)),
+    ("M15", "results shown to 14 digits",
+     "calc/numbertext.cpp",
+     "std::chars_format::general, 15);",
+     "std::chars_format::general, 14);",
+     ("linux",)),
+    ("M16", "Qt: a press on a button a field took the focus back from still clicks",
+     "platform/qt/qtformview.cpp",
+     "const bool takesClicks = qobject_cast<QLineEdit *>(watched) || qobject_cast<QAbstractButton *>(watched);",
+     "const bool takesClicks = qobject_cast<QLineEdit *>(watched) != nullptr;",
+     ("linux",)),
+    ("M17", "the zero check also refuses 0.0",
+     "ui/calculator/kelvastro.cpp",
+     """    if (view().text(field) != "0")
+        return;""",
+     """    if (view().text(field) != "0" && view().text(field) != "0.0")
+        return;""",
+     ("linux",)),
+    ("M18", "Tips: a click on a label closes it (Qt)",
+     "platform/qt/qtformview.cpp",
+     "static_cast<ClickableFrame *>(m_widgets[def.container])->shieldClicks(w);",
+     "(void)0;",
+     ("linux",)),
+    ("M19", "Win32: labels let clicks through to the panel",
+     "platform/win32/win32controls.cpp",
+     "WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_NOTIFY",
+     "WS_CHILD | WS_VISIBLE | SS_NOPREFIX",
+     ("wine",)),
+]
+
+
+def run(command, **kwargs):
+    return subprocess.run(command, cwd=ROOT, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kwargs)
+
+
+def passes(build, leg):
+    if run(["cmake", "--build", str(build)]).returncode != 0:
+        return None  # does not build: counted as caught by the compiler
+    ctest = ["ctest", "--test-dir", str(build), "-j2", "--timeout", "300"]
+    if leg == "linux":
+        return run(ctest, env=dict(__import__("os").environ, QT_QPA_PLATFORM="offscreen")).returncode == 0
+    return run(ctest).returncode == 0
+
+
+def main():
+    linux = Path(sys.argv[1])
+    wine = Path(sys.argv[2]) if len(sys.argv) > 2 and not sys.argv[2].startswith("M") else None
+    only = {a for a in sys.argv[2:] if a.startswith("M")}
+    rows = []
+    for ident, what, path, old, new, legs in MUTANTS:
+        if only and ident not in only:
+            continue
+        source = ROOT / path
+        original = source.read_text()
+        if original.count(old) != 1:
+            rows.append((ident, what, "stale: the text to replace is not there once"))
+            continue
+        verdicts = []
+        try:
+            source.write_text(original.replace(old, new))
+            for leg in legs:
+                build = linux if leg == "linux" else wine
+                if build is None:
+                    verdicts.append(leg + ": not run")
+                    continue
+                started = time.monotonic()
+                result = passes(build, leg)
+                took = time.monotonic() - started
+                verdict = "build fails" if result is None else "survived" if result else "killed"
+                verdicts.append("%s: %s (%.0f s)" % (leg, verdict, took))
+        finally:
+            source.write_text(original)
+        rows.append((ident, what, "; ".join(verdicts)))
+        print("%s %s: %s" % rows[-1], flush=True)
+    # Put the builds back as the source is.
+    run(["cmake", "--build", str(linux)])
+    if wine:
+        run(["cmake", "--build", str(wine)])
+    print()
+    print("| mutant | fault | result |")
+    print("|---|---|---|")
+    for ident, what, verdict in rows:
+        print("| %s | %s | %s |" % (ident, what, verdict))
+    survived = sum("survived" in v for _, _, v in rows)
+    print("\n%d mutants, %d survived" % (len(rows), survived))
+
+
+if __name__ == "__main__":
+    main()
