@@ -536,16 +536,15 @@ bool QtFormView::eventFilter(QObject *watched, QEvent *event)
         }
         return false;
     }
-    const ControlId id = idOf(watched);
-    if (id == kNoControl)
-        return false;
+    // Every event of every control passes here: its kind first, the control only when it matters.
     switch (event->type()) {
     case QEvent::FocusIn:
-    case QEvent::FocusOut:
-        return focusEvent(id, static_cast<QWidget *>(watched), event);
+    case QEvent::FocusOut: {
+        const ControlId id = idOf(watched);
+        return id != kNoControl && focusEvent(id, static_cast<QWidget *>(watched), event);
+    }
     case QEvent::KeyPress:
         return keyEvent(static_cast<QKeyEvent *>(event));
-
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
         // The press gave the focus first; a text box that sent it on selects nothing.

@@ -6,6 +6,8 @@
 #include "platform/system/utf16.h"
 #include "platform/win32/win32gdicache.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 namespace kelvastro {
@@ -31,7 +33,8 @@ HMENU idOfControl(ControlId id)
 } // namespace
 
 Win32Controls::Win32Controls(const FormDefinition &form, Win32GdiCache &gdi, HINSTANCE instance, Classes classes)
-    : m_form(form), m_gdi(gdi), m_instance(instance), m_classes(classes), m_controls(form.controls.size(), nullptr)
+    : m_form(form), m_gdi(gdi), m_instance(instance), m_classes(classes), m_controls(form.controls.size(), nullptr),
+      m_systemProcs(form.controls.size(), nullptr)
 {
 }
 
@@ -137,8 +140,13 @@ HWND Win32Controls::make(ControlId id, HWND window, HWND surface, const std::str
     if (!hwnd)
         return nullptr;
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(id)), FALSE);
-    if (def.kind == ControlKind::TextBox || def.kind == ControlKind::Button)
-        SetWindowSubclass(hwnd, m_classes.subclass, 0, m_classes.subclassData);
+    // Subclassed the classic way: comctl32's subclassing keeps its data in a
+    // window property, which Wine fetches from its server for every message.
+    if (def.kind == ControlKind::TextBox || def.kind == ControlKind::Button) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(m_classes.subclassData));
+        m_systemProcs[id] = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_classes.subclass)));
+    }
     return hwnd;
 }
 

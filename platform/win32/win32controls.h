@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <string>
 #include <vector>
 
@@ -23,8 +21,8 @@ class Win32Controls {
 public:
     struct Classes {
         const wchar_t *panel;     // the class of a frame that holds labels
-        SUBCLASSPROC subclass;    // text boxes' and buttons' own messages
-        DWORD_PTR subclassData;
+        WNDPROC subclass;         // text boxes' and buttons' own messages, before the system's
+        void *subclassData;       // in each such control's user data
         void *panelData;          // handed to the panel's window at its creation
     };
 
@@ -38,6 +36,8 @@ public:
     void fitLabel(ControlId id, const std::string &caption);
 
     HWND at(ControlId id) const { return id < m_controls.size() ? m_controls[id] : nullptr; }
+    // The system's own procedure of a subclassed control, for what the subclass leaves to it.
+    WNDPROC systemProc(ControlId id) const { return m_systemProcs[id]; }
     ControlId idOf(HWND hwnd) const;
     HWND statusBar() const { return m_status; }
     HMENU menu() const { return m_menu; }
@@ -59,6 +59,7 @@ private:
     HINSTANCE m_instance;
     Classes m_classes;
     std::vector<HWND> m_controls;
+    std::vector<WNDPROC> m_systemProcs;
     HWND m_status = nullptr;
     HMENU m_menu = nullptr;
 };

@@ -33,7 +33,7 @@ void Win32Focus::move(ControlId to, FocusCause cause)
 void Win32Focus::applyToWindows()
 {
     const HWND target = m_focused != kNoControl ? m_view.control(m_focused) : nullptr;
-    if (!target || GetFocus() == target)
+    if (!target || m_shown == m_focused)
         return;
     m_setting = true;
     SetFocus(target);
@@ -42,6 +42,7 @@ void Win32Focus::applyToWindows()
 
 void Win32Focus::arrived(ControlId id, HWND other)
 {
+    m_shown = id;
     if (m_setting || m_depth > 0)
         return;
     const ControlId before = m_focused;
@@ -64,6 +65,8 @@ void Win32Focus::arrived(ControlId id, HWND other)
 
 void Win32Focus::left(ControlId id, HWND other)
 {
+    if (m_shown == id)
+        m_shown = kNoControl;
     if (m_setting || m_depth > 0 || m_announced != id)
         return;
     m_announced = kNoControl;
@@ -73,7 +76,7 @@ void Win32Focus::left(ControlId id, HWND other)
 
 void Win32Focus::forget()
 {
-    m_focused = m_announced = kNoControl;
+    m_focused = m_announced = m_shown = kNoControl;
 }
 
 } // namespace kelvastro

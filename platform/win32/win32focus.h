@@ -26,6 +26,9 @@ public:
     void left(ControlId id, HWND other);
 
     ControlId current() const { return m_focused; }
+    // The control that has Windows' focus, as its own messages said; none
+    // while another window has it. Asking Windows costs a server round trip under Wine.
+    ControlId shown() const { return m_shown; }
     // True while a move of the front end's own sets Windows' focus.
     bool moving() const { return m_setting; }
     // The window is being destroyed or hidden: no one hears of the focus any more.
@@ -37,6 +40,7 @@ private:
     Win32FormView &m_view;
     ControlId m_focused = kNoControl;  // where the focus is, or returns to when the window is active again
     ControlId m_announced = kNoControl; // the control that heard it got the focus, until it hears it lost it
+    ControlId m_shown = kNoControl;
     int m_depth = 0;                    // moves under way, one inside another's handler
     bool m_setting = false;
 };

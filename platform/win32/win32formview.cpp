@@ -7,6 +7,8 @@
 #include "platform/win32/win32formsservices.h"
 #include "platform/win32/win32painting.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 namespace kelvastro {
@@ -53,7 +55,7 @@ void Win32FormView::registerClasses(HINSTANCE instance)
 Win32FormView::Win32FormView(Win32FormsServices &services, Form &form, HWND owner)
     : m_services(services), m_form(form), m_definition(form.definition()), m_gdi(USER_DEFAULT_SCREEN_DPI),
       m_controls(m_definition, m_gdi, services.instance(),
-                 {kPanelClass, controlProc, reinterpret_cast<DWORD_PTR>(this), this}),
+                 {kPanelClass, controlProc, this, this}),
       m_focus(*this), m_texts(*this, m_definition.controls.size()), m_captions(m_definition.controls.size()),
       m_backColors(m_definition.controls.size()), m_commands(commandKeys(m_definition))
 {
@@ -256,9 +258,18 @@ void Win32FormView::showText(ControlId id, std::string_view text)
     SetWindowTextW(control(id), wide(text).c_str()); // EN_CHANGE brings the text back through changed()
 }
 
-bool Win32FormView::holdsFocus(ControlId id) const { return GetFocus() == control(id); }
+bool Win32FormView::holdsFocus(ControlId id) const { return m_focus.shown() == id; }
 
-void Win32FormView::showFromStart(ControlId id) { SendMessageW(control(id), EM_SETSEL, 0, 0); }
+// Setting an EDIT's text leaves its caret at the start already; a selection
+// request would make it lay the text out again, which costs as much as the
+// text itself.
+void Win32FormView::showFromStart(ControlId id)
+{
+    DWORD start = 0, end = 0;
+    SendMessageW(control(id), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    if (start != 0 || end != 0)
+        SendMessageW(control(id), EM_SETSEL, 0, 0);
+}
 
 void Win32FormView::raiseTextChanged(ControlId id) { deliver({EventKind::TextChanged, id}); }
 
@@ -301,8 +312,7 @@ void Win32FormView::setFocus(ControlId id, FocusCause cause)
 
 ControlId Win32FormView::focus() const
 {
-    const ControlId id = m_controls.idOf(GetFocus());
-    return id != kNoControl ? id : m_focus.moving() ? m_focus.current() : kNoControl;
+    return m_focus.moving() ? m_focus.current() : m_focus.shown();
 }
 
 COLORREF Win32FormView::textColor(ControlId id) const { return colorOf(foreColorOf(m_definition.control(id))); }

@@ -78,12 +78,11 @@ public:
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK panelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                        DWORD_PTR self);
+    static LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleWindow(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleSurface(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handlePanel(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handleControl(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleControl(ControlId id, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     LRESULT onCommand(WPARAM wParam, LPARAM lParam);
     LRESULT onControlColors(HDC dc, HWND child);
@@ -96,8 +95,9 @@ private:
     LRESULT onDpiChanged(UINT dpi, const RECT &suggested);
     LRESULT onSysColorChange();
     LRESULT onClose();
-    LRESULT onControlFocus(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT onControlClick(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onControlFocus(ControlId id, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onControlClick(ControlId id, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT systemHandles(ControlId id, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) const;
 
     void create(HWND owner);
     void press(ControlId id);

@@ -276,23 +276,32 @@ LRESULT Win32FormView::handlePanel(HWND hwnd, UINT message, WPARAM wParam, LPARA
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-LRESULT CALLBACK Win32FormView::controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                            DWORD_PTR self)
+LRESULT CALLBACK Win32FormView::controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    auto *self = reinterpret_cast<Win32FormView *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    const ControlId id = self ? self->m_controls.idOf(hwnd) : kNoControl;
+    if (id == kNoControl)
+        return DefWindowProcW(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, controlProc, 0);
-        return DefSubclassProc(hwnd, message, wParam, lParam);
+        const WNDPROC system = self->m_controls.systemProc(id);
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(system));
+        return CallWindowProcW(system, hwnd, message, wParam, lParam);
     }
-    return reinterpret_cast<Win32FormView *>(self)->handleControl(hwnd, message, wParam, lParam);
+    return self->handleControl(id, hwnd, message, wParam, lParam);
 }
 
-LRESULT Win32FormView::handleControl(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT Win32FormView::systemHandles(ControlId id, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return CallWindowProcW(m_controls.systemProc(id), hwnd, message, wParam, lParam);
+}
+
+LRESULT Win32FormView::handleControl(ControlId id, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_SETFOCUS:
-    case WM_KILLFOCUS: return onControlFocus(hwnd, message, wParam, lParam);
+    case WM_KILLFOCUS: return onControlFocus(id, hwnd, message, wParam, lParam);
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: return onControlClick(hwnd, message, wParam, lParam);
+    case WM_LBUTTONDBLCLK: return onControlClick(id, hwnd, message, wParam, lParam);
     case WM_CHAR:
         // Keys the window used: a single-line field would only beep at them.
         if (wParam == L'\r' || wParam == L'\x1B' || wParam == L'\t')
@@ -300,15 +309,14 @@ LRESULT Win32FormView::handleControl(HWND hwnd, UINT message, WPARAM wParam, LPA
         break;
     default: break;
     }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    return systemHandles(id, hwnd, message, wParam, lParam);
 }
 
 // Focus that Windows moved itself: activation, a box, another program.
-LRESULT Win32FormView::onControlFocus(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT Win32FormView::onControlFocus(ControlId id, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
-    const ControlId id = m_controls.idOf(hwnd);
-    if (id == kNoControl || m_closing)
+    const LRESULT result = systemHandles(id, hwnd, message, wParam, lParam);
+    if (m_closing)
         return result;
     if (message == WM_SETFOCUS)
         m_focus.arrived(id, reinterpret_cast<HWND>(wParam));
@@ -319,15 +327,14 @@ LRESULT Win32FormView::onControlFocus(HWND hwnd, UINT message, WPARAM wParam, LP
 
 // The press gives the focus first; a control that sent it on, or lost it
 // back to a field that refused to be left, is not pressed.
-LRESULT Win32FormView::onControlClick(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT Win32FormView::onControlClick(ControlId id, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const ControlId id = m_controls.idOf(hwnd);
-    if (id != kNoControl && GetFocus() != hwnd) {
+    if (m_focus.shown() != id) {
         m_focus.move(id, FocusCause::Click);
-        if (GetFocus() != hwnd)
+        if (m_focus.shown() != id)
             return 0;
     }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    return systemHandles(id, hwnd, message, wParam, lParam);
 }
 
 } // namespace kelvastro
