@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/qtformview.h"
 
+#include "platform/forms/closebox.h"
 #include "platform/forms/focuscause.h"
 #include "platform/forms/menutree.h"
 #include "platform/forms/pixels.h"
@@ -24,6 +25,8 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QShortcut>
+
+#include <algorithm>
 
 namespace kelvastro {
 
@@ -369,12 +372,8 @@ void QtFormView::focusFirst()
 
 ControlId QtFormView::idOf(const QObject *object) const
 {
-    if (!object)
-        return kNoControl;
-    for (std::size_t i = 0; i < m_widgets.size(); ++i)
-        if (m_widgets[i] == object)
-            return static_cast<ControlId>(i);
-    return kNoControl;
+    const auto at = object ? std::find(m_widgets.begin(), m_widgets.end(), object) : m_widgets.end();
+    return at == m_widgets.end() ? kNoControl : static_cast<ControlId>(at - m_widgets.begin());
 }
 
 std::string QtFormView::text(ControlId id) const
@@ -460,12 +459,7 @@ void QtFormView::press(ControlId id)
 
 void QtFormView::closeRequested()
 {
-    const CloseAction action = closeAction(m_definition);
-    switch (action.kind) {
-    case CloseAction::Kind::EndProgram: m_services.endProgram(); break;
-    case CloseAction::Kind::Press: press(action.button); break;
-    case CloseAction::Kind::Unload: m_services.unload(m_form); break;
-    }
+    closeBoxPressed(m_form, m_services, [this](ControlId button) { press(button); });
 }
 
 // Qt moves its focus first and reports after, as the contract wants; a

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/testing/fakeformsservices.h"
 
+#include "platform/forms/closebox.h"
 #include "platform/forms/textboxtexts.h"
 
 #include <algorithm>
@@ -439,12 +440,7 @@ void FakeFormsServices::closeBox(Form &form)
 {
     if (!accepts(form, "the close box"))
         return;
-    const CloseAction action = closeAction(form.definition());
-    switch (action.kind) {
-    case CloseAction::Kind::EndProgram: endProgram(); break;
-    case CloseAction::Kind::Press: deliver(form, {EventKind::Click, action.button}); break;
-    case CloseAction::Kind::Unload: unload(form); break;
-    }
+    closeBoxPressed(form, *this, [this, &form](ControlId button) { deliver(form, {EventKind::Click, button}); });
     settle();
 }
 

@@ -226,12 +226,8 @@ void Win32Controls::fitLabel(ControlId id, const std::string &caption)
 
 ControlId Win32Controls::idOf(HWND hwnd) const
 {
-    if (!hwnd)
-        return kNoControl;
-    for (std::size_t i = 0; i < m_controls.size(); ++i)
-        if (m_controls[i] == hwnd)
-            return static_cast<ControlId>(i);
-    return kNoControl;
+    const auto at = hwnd ? std::find(m_controls.begin(), m_controls.end(), hwnd) : m_controls.end();
+    return at == m_controls.end() ? kNoControl : static_cast<ControlId>(at - m_controls.begin());
 }
 
 void Win32Controls::forget()

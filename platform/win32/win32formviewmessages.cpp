@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Win32FormView's handlers: one function per message the window, its
 // surface, its panel and its controls answer.
+#include "platform/forms/closebox.h"
 #include "platform/forms/pixels.h"
 #include "platform/system/utf16.h"
 #include "platform/win32/win32design.h"
@@ -239,12 +240,7 @@ LRESULT Win32FormView::onSysColorChange()
 
 LRESULT Win32FormView::onClose()
 {
-    const CloseAction action = closeAction(m_definition);
-    switch (action.kind) {
-    case CloseAction::Kind::EndProgram: m_services.endProgram(); break;
-    case CloseAction::Kind::Press: press(action.button); break;
-    case CloseAction::Kind::Unload: m_services.unload(m_form); break;
-    }
+    closeBoxPressed(m_form, m_services, [this](ControlId button) { press(button); });
     return 0;
 }
 
