@@ -28,7 +28,7 @@ FocusRing::FocusRing(QWidget *window) : QFocusFrame(window)
 void FocusRing::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    QPen pen(Qt::black);
+    QPen pen(m_color);
     pen.setWidth(kRingWidth);
     pen.setJoinStyle(Qt::MiterJoin);
     p.setPen(pen);

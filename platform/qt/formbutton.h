@@ -13,6 +13,11 @@ class FormButton : public QPushButton {
     Q_OBJECT
 public:
     FormButton(const QString &caption, QColor face, QWidget *parent = nullptr);
+    void setFace(QColor face)
+    {
+        m_face = face;
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -3,7 +3,7 @@
 
 #include "platform/forms/pixels.h"
 #include "platform/qt/formdesign.h"
-#include "platform/qt/olecolor.h"
+#include "platform/qt/desktoppalette.h"
 
 #include <QPainter>
 
@@ -15,7 +15,15 @@ FormCanvas::FormCanvas(const FormDefinition &definition, QWidget *parent)
     setObjectName(QStringLiteral("canvas"));
     const PixelRect client = clientRect(definition, kDesignDpi);
     setFixedSize(client.width, client.height);
-    form::setBackground(this, definition.backColor);
+    setScheme(m_scheme);
+}
+
+void FormCanvas::setScheme(const ColorScheme &scheme)
+{
+    m_scheme = scheme;
+    const Look surface = scheme.window(m_definition);
+    form::setLook(this, surface, scheme.selection());
+    update();
 }
 
 void FormCanvas::paintEvent(QPaintEvent *)
@@ -24,7 +32,7 @@ void FormCanvas::paintEvent(QPaintEvent *)
     for (const ControlDef &line : m_definition.controls) {
         if (line.kind != ControlKind::Line)
             continue;
-        QPen pen(oleColor(foreColorOf(line)));
+        QPen pen(qcolor(m_scheme.line(m_definition, line)));
         pen.setWidth(line.lineWidth);
         pen.setCapStyle(Qt::FlatCap);
         p.setPen(pen);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/forms/formdefinition.h"
+#include "platform/forms/colorscheme.h"
 
 #include <QWidget>
 
@@ -14,11 +14,15 @@ class FormCanvas final : public QWidget {
 public:
     explicit FormCanvas(const FormDefinition &definition, QWidget *parent = nullptr);
 
+    // The colours it paints in, and its lines'; repainted.
+    void setScheme(const ColorScheme &scheme);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     const FormDefinition &m_definition;
+    ColorScheme m_scheme;
 };
 
 } // namespace kelvastro

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/formdesign.h"
 
-#include "platform/qt/olecolor.h"
+#include "platform/qt/desktoppalette.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -21,24 +21,21 @@ QFont font(const QString &family, double points, bool bold)
     return f;
 }
 
-void setBackground(QWidget *widget, std::uint32_t background)
+void setLook(QWidget *widget, const Look &look, const Look &selection)
 {
     QPalette p = widget->palette();
-    const QColor bg = oleColor(background);
-    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        p.setColor(role, bg);
+    // Every group: an inactive window's controls read as well as an active one's.
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        const auto g = static_cast<QPalette::ColorGroup>(group);
+        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            p.setColor(g, role, qcolor(look.back));
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            p.setColor(g, role, qcolor(look.text));
+        p.setColor(g, QPalette::Highlight, qcolor(selection.back));
+        p.setColor(g, QPalette::HighlightedText, qcolor(selection.text));
+    }
     widget->setPalette(p);
     widget->setAutoFillBackground(true);
-}
-
-void setColors(QWidget *widget, std::uint32_t text, std::uint32_t background)
-{
-    QPalette p = widget->palette();
-    const QColor fg = oleColor(text);
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        p.setColor(role, fg);
-    widget->setPalette(p);
-    setBackground(widget, background);
 }
 
 void useDesktopColors(QWidget *widget)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/forms/colorscheme.h"
+
 #include <QFont>
 #include <QString>
 
@@ -13,9 +15,9 @@ namespace kelvastro::form {
 
 QFont font(const QString &family, double points, bool bold = false);
 
-// Text and background colours in 0x00BBGGRR (or system colour) notation.
-void setColors(QWidget *widget, std::uint32_t text, std::uint32_t background);
-void setBackground(QWidget *widget, std::uint32_t background);
+// A control's text and background as the colour rule resolved them, every
+// role that draws either; a text box's selection too.
+void setLook(QWidget *widget, const Look &look, const Look &selection);
 
 // The desktop's own colours for a control on a coloured window, every role
 // set explicitly so that nothing of the window's colours shows through.

@@ -46,7 +46,6 @@ FormMainWindow::FormMainWindow(FormCanvas *canvas, QWidget *parent) : QMainWindo
     m_scroll->setFocusPolicy(Qt::NoFocus);
     m_scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_scroll->setWidget(canvas);
-    m_scroll->viewport()->setPalette(canvas->palette());
     m_scroll->viewport()->setAutoFillBackground(true);
     setCentralWidget(m_scroll);
 
@@ -111,6 +110,13 @@ void FormMainWindow::fitStatus()
     }
     const int needed = m_status->text().isEmpty() ? 0 : m_status->heightForWidth(m_status->width());
     m_status->setMinimumHeight(std::max(m_statusReserve, needed));
+}
+
+void FormMainWindow::setSurface(QColor color)
+{
+    QPalette p = m_scroll->viewport()->palette();
+    p.setColor(QPalette::Window, color);
+    m_scroll->viewport()->setPalette(p);
 }
 
 void FormMainWindow::ensureVisible(QWidget *control)

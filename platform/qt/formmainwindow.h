@@ -21,6 +21,8 @@ public:
     QLabel *addStatusLine(const QFont &font);
     void setStatus(const QString &text);
     QString status() const;
+    // What shows round the fields when the window is larger than they are.
+    void setSurface(QColor color);
     // The whole control comes into view, not only its caret.
     void ensureVisible(QWidget *control);
 

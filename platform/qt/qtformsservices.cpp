@@ -2,6 +2,7 @@
 #include "platform/qt/qtformsservices.h"
 
 #include "app/appinfo.h"
+#include "platform/qt/desktoppalette.h"
 #include "platform/qt/formdialog.h"
 #include "platform/qt/qtformview.h"
 
@@ -12,7 +13,12 @@
 
 namespace kelvastro {
 
-QtFormsServices::QtFormsServices() = default;
+QtFormsServices::QtFormsServices() { updateScheme(); }
+
+void QtFormsServices::updateScheme()
+{
+    m_scheme = ColorScheme(desktopPalette(QGuiApplication::palette()));
+}
 
 QtFormsServices::~QtFormsServices() = default;
 

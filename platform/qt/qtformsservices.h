@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/forms/colorscheme.h"
 #include "platform/forms/formsservices.h"
 #include "platform/forms/postedwork.h"
 
@@ -43,6 +44,9 @@ public:
     QWidget *window(Form &form);
     QtFormView &rendered(Form &form);
     bool ended() const { return m_ended; }
+    // The colour rule against the desktop's colours, read again by updateScheme().
+    const ColorScheme &scheme() const { return m_scheme; }
+    void updateScheme();
 
 protected:
     // The box itself; a test puts a recording in its place.
@@ -54,6 +58,7 @@ private:
     std::map<Form *, std::unique_ptr<QtFormView>> m_views;
     Form *m_main = nullptr;
     PostedWork m_work;
+    ColorScheme m_scheme;
     QObject m_wakeUp; // where posted work is called from, on the event loop
     bool m_ended = false;
 };

@@ -12,7 +12,7 @@
 #include "platform/qt/formdesign.h"
 #include "platform/qt/formdialog.h"
 #include "platform/qt/formmainwindow.h"
-#include "platform/qt/olecolor.h"
+#include "platform/qt/desktoppalette.h"
 #include "platform/qt/qtformsservices.h"
 
 #include <QAction>
@@ -25,6 +25,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QShortcut>
+#include <QStatusBar>
 
 #include <algorithm>
 
@@ -145,8 +146,11 @@ QKeySequence sequenceOf(const KeyChord &chord)
 QtFormView::QtFormView(QtFormsServices &services, Form &form, QWidget *owner)
     : m_services(services), m_form(form), m_definition(form.definition()),
       m_widgets(m_definition.controls.size(), nullptr), m_actions(m_definition.controls.size(), nullptr),
-      m_texts(*this, m_definition.controls.size()), m_commands(commandKeys(m_definition))
+      m_texts(*this, m_definition.controls.size()), m_commands(commandKeys(m_definition)),
+      m_backColors(m_definition.controls.size())
 {
+    for (std::size_t i = 0; i < m_definition.controls.size(); ++i)
+        m_backColors[i] = backColorOf(m_definition.controls[i]);
     auto *canvas = new FormCanvas(m_definition);
     if (m_definition.startUp) {
         m_main = new FormMainWindow(canvas, owner);
@@ -161,19 +165,19 @@ QtFormView::QtFormView(QtFormsServices &services, Form &form, QWidget *owner)
     m_window->setObjectName(qtext(m_definition.name));
     m_window->setWindowTitle(qtext(m_definition.caption));
     m_window->setFont(fontOf(m_definition.font));
-    form::setBackground(m_window, m_definition.backColor);
+    m_canvas = canvas;
     if (!m_definition.accessibleName.empty())
         m_window->setAccessibleName(qtext(m_definition.accessibleName));
     build(canvas);
     if (m_main)
         buildMenu(m_main->menuBar());
-    if (m_definition.keyPreview) {
-        // Nothing in it takes the focus, so every key comes to the window itself.
+    if (m_definition.keyPreview) // nothing in it takes the focus, so every key comes to the window itself
         m_window->setFocusPolicy(Qt::StrongFocus);
-        m_window->installEventFilter(this);
-    }
     if (!tabOrder(m_definition).empty())
-        new FocusRing(m_window);
+        m_ring = new FocusRing(m_window);
+    applyColors();
+    // A desktop that changes its colours: the rule is applied again.
+    m_window->installEventFilter(this);
 }
 
 QtFormView::~QtFormView()
@@ -228,7 +232,7 @@ void QtFormView::build(FormCanvas *canvas)
         case ControlKind::Button: {
             QPushButton *b = nullptr;
             if (def.graphical) {
-                b = new FormButton(qtext(def.caption), oleColor(backColorOf(def)), parent);
+                b = new FormButton(qtext(def.caption), QColor(), parent);
             } else {
                 b = new QPushButton(qtext(def.caption), parent);
                 // The desktop's own colours: the stored colour shows only on a graphical button.
@@ -290,7 +294,6 @@ void QtFormView::build(FormCanvas *canvas)
         }
         if (def.kind == ControlKind::Button)
             continue;
-        form::setColors(w, foreColorOf(def), backColorOf(def));
         if (def.container != kNoControl)
             static_cast<ClickableFrame *>(m_widgets[def.container])->shieldClicks(w);
         if (def.kind == ControlKind::Label && def.autoSize) {
@@ -428,14 +431,52 @@ void QtFormView::setAccessibleName(std::string_view name)
 
 void QtFormView::setLocked(ControlId id, bool locked)
 {
-    if (auto *edit = qobject_cast<QLineEdit *>(m_widgets[id]))
+    if (auto *edit = qobject_cast<QLineEdit *>(m_widgets[id])) {
         edit->setReadOnly(locked);
+        applyColor(id); // in high contrast a locked field looks it
+    }
 }
 
 void QtFormView::setBackColor(ControlId id, OleColor color)
 {
-    if (QWidget *w = m_widgets[id])
-        form::setBackground(w, color);
+    m_backColors[id] = color;
+    applyColor(id);
+}
+
+// Every colour through the rule, against the desktop's colours as they are now.
+void QtFormView::applyColors()
+{
+    const ColorScheme &scheme = m_services.scheme();
+    const Look surface = scheme.window(m_definition);
+    form::setLook(m_window, surface, scheme.selection());
+    m_canvas->setScheme(scheme);
+    if (m_main) {
+        for (QWidget *bar : {static_cast<QWidget *>(m_main->menuBar()), static_cast<QWidget *>(m_main->statusBar())})
+            form::setLook(bar, surface, scheme.selection());
+        m_main->setSurface(qcolor(surface.back));
+    }
+    if (m_ring)
+        m_ring->setColor(qcolor(scheme.focusRing(m_definition)));
+    for (std::size_t i = 0; i < m_widgets.size(); ++i)
+        applyColor(static_cast<ControlId>(i));
+}
+
+void QtFormView::applyColor(ControlId id)
+{
+    QWidget *w = m_widgets[id];
+    const ControlDef &def = m_definition.control(id);
+    if (!w || def.kind == ControlKind::StatusLine)
+        return;
+    const ColorScheme &scheme = m_services.scheme();
+    const auto *edit = qobject_cast<const QLineEdit *>(w);
+    const Look look = scheme.control(def, m_backColors[id], edit && edit->isReadOnly());
+    if (def.kind != ControlKind::Button) {
+        form::setLook(w, look, scheme.selection());
+    } else if (auto *button = qobject_cast<FormButton *>(w)) {
+        // A graphical button draws its own face; a standard one keeps the desktop's colours.
+        form::setLook(button, look, scheme.selection());
+        button->setFace(qcolor(look.back));
+    }
 }
 
 void QtFormView::setFocus(ControlId id, FocusCause cause)
@@ -521,7 +562,12 @@ bool QtFormView::keyEvent(const QKeyEvent *event)
 
 bool QtFormView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_window) {
+    if (watched == m_window && event->type() == QEvent::ApplicationPaletteChange) {
+        m_services.updateScheme();
+        applyColors();
+        return false;
+    }
+    if (watched == m_window && m_definition.keyPreview) {
         // Key preview: the window hears every key first, and the key goes no further.
         if (event->type() == QEvent::KeyPress) {
             if (const char32_t c = characterOf(static_cast<QKeyEvent *>(event)))

@@ -21,6 +21,7 @@ namespace kelvastro {
 class FormCanvas;
 class FormDialog;
 class FormMainWindow;
+class FocusRing;
 class QtFormsServices;
 
 // One form rendered into Qt widgets from its definition: it implements the
@@ -75,6 +76,8 @@ private:
     bool keyEvent(const QKeyEvent *event);
     void press(ControlId id);
     void closeRequested();
+    void applyColors();
+    void applyColor(ControlId id);
 
     QtFormsServices &m_services;
     Form &m_form;
@@ -82,10 +85,13 @@ private:
     QPointer<QWidget> m_window;
     FormMainWindow *m_main = nullptr;
     FormDialog *m_dialog = nullptr;
+    FormCanvas *m_canvas = nullptr;
+    FocusRing *m_ring = nullptr;
     std::vector<QWidget *> m_widgets; // by control, null where none
     std::vector<QAction *> m_actions; // menu items and commands
     TextBoxTexts<QtFormView> m_texts;
     std::vector<std::pair<KeyChord, ControlId>> m_commands;
+    std::vector<OleColor> m_backColors; // as the definition or the last setBackColor left them
     ControlId m_announced = kNoControl; // the control that heard it got the focus, until it hears it lost it
     bool m_firstFocus = false;          // the focus given at showing arrives with the window's activation
     bool m_live = false;                // loaded and not unloaded since

@@ -5,7 +5,6 @@
 #include "platform/qt/accessibility.h"
 #include "platform/qt/formdesign.h"
 #include "platform/qt/formmainwindow.h"
-#include "platform/qt/olecolor.h"
 #include "platform/qt/qtformsservices.h"
 #include "platform/qt/qtformview.h"
 #include "tests/conformance/driver.h"
@@ -218,7 +217,7 @@ public:
         return {rgbOf(p.color(QPalette::Active, QPalette::WindowText)),
                 rgbOf(p.color(QPalette::Active, QPalette::Window))};
     }
-    std::uint32_t systemColor(int index) override { return rgbOf(kelvastro::systemColor(index)); }
+    std::uint32_t systemColor(int index) override { return m_forms.scheme().systemColor(index); }
     std::string caption(Form &form) override { return m_forms.window(form)->windowTitle().toStdString(); }
     bool isOpen(Form &form) override { return m_forms.window(form)->isVisible(); }
 

@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/forms/colorscheme.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kelvastro {
+
+namespace {
+
+// System colour numbers the rule speaks of.
+enum : int {
+    kInactiveCaption = 3,
+    kMenu = 4,
+    kWindow = 5,
+    kMenuText = 7,
+    kWindowText = 8,
+    kHighlight = 13,
+    kHighlightText = 14,
+    kButtonFace = 15,
+    kGrayText = 17,
+    kButtonText = 18,
+    kInactiveCaptionText = 19,
+};
+
+constexpr double kReadable = 4.5; // WCAG 2.1 AA for text
+
+double linear(std::uint32_t channel)
+{
+    const double c = static_cast<double>(channel & 0xFFu) / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+Rgb rgbIn(OleColor color, const SystemPalette &palette)
+{
+    return isSystemColor(color) ? palette[systemColorIndex(color) % kSystemColorCount] : rgbOfBgr(color & 0xFFFFFFu);
+}
+
+constexpr OleColor system(int index) { return 0x80000000u | static_cast<OleColor>(index); }
+
+} // namespace
+
+SystemPalette classicPalette()
+{
+    SystemPalette palette;
+    for (int i = 0; i < kSystemColorCount; ++i)
+        palette.colors[static_cast<std::size_t>(i)] = classicSystemColor(i);
+    return palette;
+}
+
+double luminance(Rgb color)
+{
+    return 0.2126 * linear(color >> 16) + 0.7152 * linear(color >> 8) + 0.0722 * linear(color);
+}
+
+double contrast(Rgb a, Rgb b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+bool isDark(const SystemPalette &palette)
+{
+    return luminance(palette[kWindowText]) > luminance(palette[kWindow]);
+}
+
+bool looksHighContrast(const SystemPalette &palette)
+{
+    return luminance(palette[kWindow]) < 0.05 && contrast(palette[kWindow], palette[kWindowText]) >= 15.0;
+}
+
+ColorScheme::ColorScheme(const SystemPalette &platform) : m_platform(platform)
+{
+    m_platform.highContrast = platform.highContrast || looksHighContrast(platform);
+    m_base = isDark(platform) && !m_platform.highContrast ? classicPalette() : platform;
+}
+
+Look ColorScheme::designed(OleColor text, OleColor back) const
+{
+    const Look platform{rgbIn(text, m_base), rgbIn(back, m_base)};
+    if (!isSystemColor(text) && !isSystemColor(back))
+        return platform; // the definition's own pair, as designed
+    const SystemPalette classic = classicPalette();
+    const Look design{rgbIn(text, classic), rgbIn(back, classic)};
+    const double wanted = std::min(kReadable, contrast(design.text, design.back));
+    return contrast(platform.text, platform.back) >= wanted ? platform : design;
+}
+
+// The text colour that goes with a system background in every scheme.
+Rgb ColorScheme::partnerOf(int index) const
+{
+    int partner = kWindowText;
+    switch (index) {
+    case kWindow: partner = kWindowText; break;
+    case kHighlight: partner = kHighlightText; break;
+    case kButtonFace: partner = kButtonText; break;
+    case kInactiveCaptionText: partner = kInactiveCaption; break;
+    case kInactiveCaption: partner = kInactiveCaptionText; break;
+    case kMenu: partner = kMenuText; break;
+    default: break;
+    }
+    const Rgb back = m_platform[index];
+    Rgb best = m_platform[partner];
+    for (int candidate : {kWindowText, kButtonText, kHighlightText, kWindow})
+        if (contrast(best, back) < kReadable && contrast(m_platform[candidate], back) > contrast(best, back))
+            best = m_platform[candidate];
+    return best;
+}
+
+Look ColorScheme::contrasting(OleColor text, OleColor back, bool locked, bool field) const
+{
+    (void)text; // high contrast: the scheme's text colours, never the definition's
+    if (isSystemColor(back)) {
+        const int index = systemColorIndex(back) % kSystemColorCount;
+        return {partnerOf(index), m_platform[index]};
+    }
+    if (field && !locked)
+        return {m_platform[kWindowText], m_platform[kWindow]};
+    const Rgb face = m_platform[kButtonFace];
+    if (field && contrast(m_platform[kGrayText], face) >= kReadable)
+        return {m_platform[kGrayText], face}; // locked: readable, and marked as not for typing
+    return {m_platform[kButtonText], face};
+}
+
+Look ColorScheme::control(const ControlDef &control, OleColor back, bool locked) const
+{
+    const bool field = control.kind == ControlKind::TextBox;
+    if (!m_platform.highContrast)
+        return designed(foreColorOf(control), back);
+    const Look look = contrasting(foreColorOf(control), back, locked, field);
+    if (field && locked && isSystemColor(back)) {
+        // A locked field in a system colour of the definition's choosing must
+        // still look unlike a field locked in its own colour, and unlike an open one.
+        const Look lockedLook = contrasting(0, 0, true, true);
+        const Look openLook = contrasting(0, 0, false, true);
+        if (look == lockedLook || look == openLook)
+            return {m_platform[kHighlightText], m_platform[kHighlight]};
+    }
+    return look;
+}
+
+// No table pairs a text with the window's surface, so the menu bar's and
+// status line's text is held to 4.5:1 whatever the background is.
+Look ColorScheme::window(const FormDefinition &form) const
+{
+    Look look = m_platform.highContrast ? contrasting(0, form.backColor, false, false)
+                                        : designed(system(kButtonText), form.backColor);
+    if (contrast(look.text, look.back) < kReadable)
+        look.text = contrast(0x000000u, look.back) >= contrast(0xFFFFFFu, look.back) ? 0x000000u : 0xFFFFFFu;
+    return look;
+}
+
+Look ColorScheme::selection() const
+{
+    if (!m_platform.highContrast)
+        return designed(system(kHighlightText), system(kHighlight));
+    return {m_platform[kHighlightText], m_platform[kHighlight]};
+}
+
+Rgb ColorScheme::line(const FormDefinition &form, const ControlDef &line) const
+{
+    if (m_platform.highContrast)
+        return window(form).text;
+    return rgbIn(foreColorOf(line), m_base);
+}
+
+Rgb ColorScheme::focusRing(const FormDefinition &form) const
+{
+    const Look surface = window(form);
+    if (m_platform.highContrast && contrast(m_platform[kHighlight], surface.back) >= 3.0)
+        return m_platform[kHighlight];
+    return surface.text;
+}
+
+Rgb ColorScheme::systemColor(int index) const
+{
+    return m_base[index % kSystemColorCount];
+}
+
+} // namespace kelvastro
