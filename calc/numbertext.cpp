@@ -68,6 +68,18 @@ void appendUtf8(std::string &out, char32_t cp)
 // invisible, and no part of the number.
 bool isDirectionMark(char32_t cp) { return cp == U'\u200E' || cp == U'\u200F' || cp == U'\u061C'; }
 
+// An input method in full-width mode types the ASCII characters from U+FF01
+// on, digits, signs and separators alike, and the ideographic space: each
+// stands for its ASCII twin, so that the locale's own separators apply.
+char32_t halfWidth(char32_t cp)
+{
+    if (cp >= U'\uFF01' && cp <= U'\uFF5E')
+        return cp - 0xFEE0;
+    if (cp == U'\u3000')
+        return U' ';
+    return cp;
+}
+
 bool hasNonAscii(std::string_view s)
 {
     return std::any_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
@@ -175,7 +187,8 @@ FieldValue NumberText::read(std::string_view text) const
             return {*plain, ReadError::None};
     if (!hasNonAscii(text))
         return readNormalized(text);
-    // The locale's own digits read as ASCII ones, and direction marks drop out.
+    // The locale's own digits and full-width characters read as ASCII ones,
+    // and direction marks drop out.
     std::string normalized;
     normalized.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
@@ -183,6 +196,8 @@ FieldValue NumberText::read(std::string_view text) const
         const char32_t cp = decodeAt(text, i);
         if (m_zero != U'0' && cp >= m_zero && cp <= m_zero + 9)
             normalized.push_back(static_cast<char>('0' + (cp - m_zero)));
+        else if (const char32_t ascii = halfWidth(cp); ascii != cp)
+            normalized.push_back(static_cast<char>(ascii));
         else if (!isDirectionMark(cp))
             normalized.append(text.substr(start, i - start));
     }

@@ -32,6 +32,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             FUZZ_CHECK(value && value.value == expected);
         else
             FUZZ_CHECK(value.error == ReadError::OutOfRange);
+        // Typed in full width, it is the same number.
+        std::string wide;
+        for (char c : text) {
+            const auto cp = static_cast<unsigned>(static_cast<unsigned char>(c)) + 0xFEE0u; // U+FF01 ... U+FF5E
+            wide += static_cast<char>(0xE0 | (cp >> 12));
+            wide += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            wide += static_cast<char>(0x80 | (cp & 0x3F));
+        }
+        const FieldValue fullWidth = fuzz::allNotations().front().read(wide);
+        FUZZ_CHECK(fullWidth.error == value.error && (!value || fullWidth.value == value.value));
     }
     return 0;
 }
