@@ -15,12 +15,18 @@ if [ -z "${KELVASTRO_SCALE:-}" ]; then
         # A screen just larger than the window, which the window manager centres.
         KELVASTRO_SCALE=$scale xvfb-run -a -s "-screen 0 $((760 * scale))x$((640 * scale))x24" "$0" "$build"
     done
+    # Plasma's Breeze Dark, as Qt's KDE platform theme reads it from kdeglobals.
+    KELVASTRO_SCALE=1 KELVASTRO_THEME=breeze-dark xvfb-run -a -s "-screen 0 760x640x24" "$0" "$build"
     ls -la docs/screenshots
     exit 0
 fi
 
 scale=$KELVASTRO_SCALE
 suffix=$([ "$scale" = 2 ] && echo "@2x" || true)
+if [ -n "${KELVASTRO_THEME:-}" ]; then
+    suffix="-$KELVASTRO_THEME"
+    export XDG_CONFIG_HOME="$PWD/tests/acceptance/desktops/$KELVASTRO_THEME" XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5
+fi
 openbox >/dev/null 2>&1 &
 wm=$!
 sleep 1

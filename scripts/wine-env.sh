@@ -25,7 +25,8 @@ wine_display() {
         wine_display_pids+=($!)
         for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
     fi
-    if ! pgrep -x openbox >/dev/null; then
+    # A window manager on this display, whatever runs on others.
+    if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
         openbox >/dev/null 2>&1 &
         wine_display_pids+=($!)
         sleep 1
@@ -43,4 +44,37 @@ wine_start() {
     "$WINESERVER" -p
     "$WINE" wineboot -i >"$logs/wineboot.log" 2>&1
     cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+}
+
+# Windows' High Contrast Black, as HKCU\Control Panel\Colors holds it. Wine
+# answers SPI_GETHIGHCONTRAST with "off" whatever the registry says, so the
+# program knows the scheme by its colours.
+wine_high_contrast_black() {
+    local colours=(
+        ActiveBorder "0 0 0" ActiveTitle "0 0 0" AppWorkspace "0 0 0" Background "0 0 0"
+        ButtonAlternateFace "0 0 0" ButtonDkShadow "255 255 255" ButtonFace "0 0 0" ButtonHilight "255 255 255"
+        ButtonLight "255 255 255" ButtonShadow "255 255 255" ButtonText "255 255 255" GradientActiveTitle "0 0 0"
+        GradientInactiveTitle "0 0 0" GrayText "63 242 63" Hilight "26 235 255" HilightText "0 0 0"
+        HotTrackingColor "255 255 0" InactiveBorder "0 0 0" InactiveTitle "0 0 0" InactiveTitleText "255 255 255"
+        InfoText "255 255 255" InfoWindow "0 0 0" Menu "0 0 0" MenuBar "0 0 0" MenuHilight "26 235 255"
+        MenuText "255 255 255" Scrollbar "0 0 0" TitleText "255 255 255" Window "0 0 0" WindowFrame "255 255 255"
+        WindowText "255 255 255"
+    )
+    set -- "${colours[@]}"
+    while [ $# -gt 0 ]; do
+        "$WINE" reg add 'HKCU\Control Panel\Colors' /v "$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1
+        shift 2
+    done
+}
+
+# wine_dpi DPI: the desktop's dots per inch, which Wine 8 takes from here.
+wine_dpi() {
+    "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+
+# A new server reads the registry again.
+wine_restart() {
+    "$WINESERVER" -k
+    "$WINESERVER" -w
+    "$WINESERVER" -p
 }

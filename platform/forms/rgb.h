@@ -15,6 +15,9 @@ constexpr Rgb rgbOfBgr(std::uint32_t bgr)
     return ((bgr & 0xFFu) << 16) | (bgr & 0xFF00u) | ((bgr >> 16) & 0xFFu);
 }
 
+// And back: GDI and the definitions both write colours as 0x00BBGGRR.
+constexpr std::uint32_t bgrOfRgb(Rgb rgb) { return rgbOfBgr(rgb); }
+
 constexpr bool isSystemColor(OleColor color) { return (color & 0x80000000u) != 0; }
 constexpr int systemColorIndex(OleColor color) { return static_cast<int>(color & 0xFFu); }
 

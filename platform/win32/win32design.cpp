@@ -38,24 +38,27 @@ UINT dpiOf(HWND window)
     return systemDpi();
 }
 
+std::string_view outlineFace(std::string_view family)
+{
+    // A bitmap face with a few fixed sizes: 24 points came out 12 pixels high,
+    // and 8.25 points lost its bold at 144 DPI. Its outline twin, shipped since
+    // Windows 2000, has the same metrics and scales.
+    if (family == "MS Sans Serif")
+        return "Microsoft Sans Serif";
+    return family;
+}
+
 HFONT createFont(const FontDef &font, UINT dpi)
 {
     // Negative: the character height, which is what a point size measures.
     const int height = -static_cast<int>(std::lround(font.points * dpi / 72.0));
-    const std::wstring family = wide(font.family);
+    const std::wstring family = wide(outlineFace(font.family));
     // Where the family is missing, the pitch and family bits pick a look-alike:
     // a serif face for Book Antiqua rather than the system's sans serif.
     const bool serif = font.family.find("Antiqua") != std::string_view::npos;
     return CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
                        VARIABLE_PITCH | (serif ? FF_ROMAN : FF_SWISS), family.c_str());
-}
-
-COLORREF colorOf(OleColor color)
-{
-    if (color & 0x80000000u)
-        return GetSysColor(static_cast<int>(color & 0xFFu));
-    return static_cast<COLORREF>(color & 0x00FFFFFFu);
 }
 
 RECT windowRectFor(RECT client, DWORD style, DWORD exStyle, bool hasMenu, UINT dpi)

@@ -32,6 +32,20 @@ Win32FormsServices::Win32FormsServices(HINSTANCE instance) : m_instance(instance
     work.lpszClassName = kWorkClass;
     RegisterClassExW(&work);
     m_workWindow = CreateWindowExW(0, kWorkClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
+    updateScheme();
+}
+
+// Windows says whether High Contrast is on; Wine never does, and its schemes
+// are known by their colours (the rule looks at them either way).
+void Win32FormsServices::updateScheme()
+{
+    SystemPalette palette;
+    for (int i = 0; i < kSystemColorCount; ++i)
+        palette.colors[static_cast<std::size_t>(i)] = rgbOfBgr(GetSysColor(i));
+    HIGHCONTRASTW contrast{sizeof contrast, 0, nullptr};
+    palette.highContrast = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0)
+                           && (contrast.dwFlags & HCF_HIGHCONTRASTON);
+    m_scheme = ColorScheme(palette);
 }
 
 Win32FormsServices::~Win32FormsServices()
@@ -47,6 +61,8 @@ LRESULT CALLBACK Win32FormsServices::workProc(HWND hwnd, UINT message, WPARAM wP
         SetWindowLongPtrW(hwnd, GWLP_USERDATA,
                           reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams));
     auto *self = reinterpret_cast<Win32FormsServices *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self && message == WM_SETTINGCHANGE && wParam == SPI_SETHIGHCONTRAST)
+        self->updateScheme();
     if (self && message == kWorkMessage) {
         if (!self->m_ended)
             self->m_work.runNext();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/forms/colorscheme.h"
 #include "platform/forms/formsservices.h"
 #include "platform/forms/postedwork.h"
 #include "platform/win32/win32formview.h"
@@ -43,6 +44,9 @@ public:
     // One message through the keyboard rules and to its window.
     void dispatch(MSG &msg);
     bool ended() const { return m_ended; }
+    // The colour rule against this desktop's system colours, read again by updateScheme().
+    const ColorScheme &scheme() const { return m_scheme; }
+    void updateScheme();
     HINSTANCE instance() const { return m_instance; }
 
 protected:
@@ -55,6 +59,7 @@ private:
     HINSTANCE m_instance;
     HWND m_workWindow = nullptr;
     PostedWork m_work;
+    ColorScheme m_scheme;
     std::map<Form *, std::unique_ptr<Win32FormView>> m_views;
     Form *m_main = nullptr;
     std::vector<Form *> m_modal; // shown modally, innermost last

@@ -143,8 +143,11 @@ void Win32FormView::place()
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(owner ? owner : m_window, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT &work = monitor.rcWork;
-    // Never larger than the work area, task bar excluded: the fields scroll instead.
+    // Never larger than the work area, task bar excluded: the fields scroll
+    // instead, up and down only where the screen is wide enough for the bar.
     if (m_definition.startUp) {
+        if (height > work.bottom - work.top)
+            width += GetSystemMetrics(SM_CXVSCROLL);
         width = std::min<int>(width, work.right - work.left);
         height = std::min<int>(height, work.bottom - work.top);
     }
@@ -164,10 +167,14 @@ void Win32FormView::place()
         break;
     case Placement::WindowSystem: break;
     }
-    // Wherever it was put, all of it on the screen where the screen allows.
-    x = std::max<int>(work.left, std::min<int>(x, work.right - width));
-    y = std::max<int>(work.top, std::min<int>(y, work.bottom - height));
-    SetWindowPos(m_window, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Wherever it was put, all of it on the screen where the screen allows;
+    // where the window system put it, it stays if it fits.
+    const int fitX = std::max<int>(work.left, std::min<int>(x, work.right - width));
+    const int fitY = std::max<int>(work.top, std::min<int>(y, work.bottom - height));
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (m_definition.placement == Placement::WindowSystem && fitX == x && fitY == y)
+        flags |= SWP_NOMOVE;
+    SetWindowPos(m_window, nullptr, fitX, fitY, width, height, flags);
     layoutMainWindow();
 }
 
@@ -214,9 +221,8 @@ void Win32FormView::focusMoved(ControlId from, ControlId to)
         MapWindowPoints(nullptr, surface(), reinterpret_cast<POINT *>(&r), 2);
         const RECT ring = ringAround(r, m_gdi.dpi());
         InvalidateRect(surface(), &ring, TRUE);
-        if (id == to && m_canvas)
-            m_viewport.ensureVisible({ring.left + m_viewport.offset().x, ring.top + m_viewport.offset().y,
-                                      ring.right + m_viewport.offset().x, ring.bottom + m_viewport.offset().y});
+        if (id == to && m_canvas) // the canvas's own coordinates, wherever it is scrolled to
+            m_viewport.ensureVisible(ring);
     }
 }
 
@@ -315,9 +321,13 @@ ControlId Win32FormView::focus() const
     return m_focus.moving() ? m_focus.current() : m_focus.shown();
 }
 
-COLORREF Win32FormView::textColor(ControlId id) const { return colorOf(foreColorOf(m_definition.control(id))); }
+Look Win32FormView::lookOf(ControlId id) const
+{
+    const bool locked = control(id) && (GetWindowLongPtrW(control(id), GWL_STYLE) & ES_READONLY) != 0;
+    return m_services.scheme().control(m_definition.control(id), m_backColors[id], locked);
+}
 
-COLORREF Win32FormView::backColor(ControlId id) const { return colorOf(m_backColors[id]); }
+COLORREF Win32FormView::surfaceColor() const { return bgrOfRgb(m_services.scheme().window(m_definition).back); }
 
 void Win32FormView::press(ControlId id)
 {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/forms/colorscheme.h"
 #include "platform/forms/form.h"
 #include "platform/forms/keystroke.h"
 #include "platform/forms/textboxtexts.h"
@@ -87,7 +88,7 @@ private:
     LRESULT onCommand(WPARAM wParam, LPARAM lParam);
     LRESULT onControlColors(HDC dc, HWND child);
     LRESULT onDrawItem(const DRAWITEMSTRUCT &item);
-    LRESULT onEraseBackground(HWND hwnd, HDC dc, OleColor color);
+    LRESULT onEraseBackground(HWND hwnd, HDC dc, COLORREF color);
     LRESULT onPaint(HWND hwnd);
     LRESULT onActivate(WPARAM wParam);
     LRESULT onSize();
@@ -101,8 +102,9 @@ private:
 
     void create(HWND owner);
     void press(ControlId id);
-    COLORREF textColor(ControlId id) const;
-    COLORREF backColor(ControlId id) const;
+    // The control's colours as the colour rule resolves them against this desktop.
+    Look lookOf(ControlId id) const;
+    COLORREF surfaceColor() const;
     SIZE designedClientSize() const;
     void layoutMainWindow();
 

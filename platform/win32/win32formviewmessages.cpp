@@ -90,9 +90,9 @@ LRESULT Win32FormView::handleSurface(HWND hwnd, UINT message, WPARAM wParam, LPA
     case WM_COMMAND: return onCommand(wParam, lParam);
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC: return onControlColors(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_CTLCOLORBTN: return reinterpret_cast<LRESULT>(m_gdi.brush(colorOf(m_definition.backColor)));
+    case WM_CTLCOLORBTN: return reinterpret_cast<LRESULT>(m_gdi.brush(surfaceColor()));
     case WM_DRAWITEM: return onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
-    case WM_ERASEBKGND: return onEraseBackground(hwnd, reinterpret_cast<HDC>(wParam), m_definition.backColor);
+    case WM_ERASEBKGND: return onEraseBackground(hwnd, reinterpret_cast<HDC>(wParam), surfaceColor());
     case WM_PAINT: return onPaint(hwnd);
     default: break;
     }
@@ -124,28 +124,29 @@ LRESULT Win32FormView::onControlColors(HDC dc, HWND child)
 {
     const ControlId id = m_controls.idOf(child);
     if (id == kNoControl) {
-        SetBkColor(dc, colorOf(m_definition.backColor));
-        return reinterpret_cast<LRESULT>(m_gdi.brush(colorOf(m_definition.backColor)));
+        SetBkColor(dc, surfaceColor());
+        return reinterpret_cast<LRESULT>(m_gdi.brush(surfaceColor()));
     }
-    SetTextColor(dc, textColor(id));
-    SetBkColor(dc, backColor(id));
-    return reinterpret_cast<LRESULT>(m_gdi.brush(backColor(id)));
+    const Look look = lookOf(id);
+    SetTextColor(dc, bgrOfRgb(look.text));
+    SetBkColor(dc, bgrOfRgb(look.back));
+    return reinterpret_cast<LRESULT>(m_gdi.brush(bgrOfRgb(look.back)));
 }
 
 LRESULT Win32FormView::onDrawItem(const DRAWITEMSTRUCT &item)
 {
     const auto id = static_cast<ControlId>(item.CtlID - kIdBase);
     if (id < m_definition.controls.size())
-        drawColouredButton(item, wide(m_captions[id]), m_gdi.brush(backColor(id)), textColor(id),
+        drawColouredButton(item, wide(m_captions[id]), m_gdi.brush(bgrOfRgb(lookOf(id).back)), bgrOfRgb(lookOf(id).text),
                            m_gdi.font(m_definition.control(id).font.value_or(m_definition.font)));
     return TRUE;
 }
 
-LRESULT Win32FormView::onEraseBackground(HWND hwnd, HDC dc, OleColor color)
+LRESULT Win32FormView::onEraseBackground(HWND hwnd, HDC dc, COLORREF color)
 {
     RECT r{};
     GetClientRect(hwnd, &r);
-    FillRect(dc, &r, m_gdi.brush(colorOf(color)));
+    FillRect(dc, &r, m_gdi.brush(color));
     return 1;
 }
 
@@ -153,13 +154,14 @@ LRESULT Win32FormView::onPaint(HWND hwnd)
 {
     PAINTSTRUCT ps{};
     const HDC dc = BeginPaint(hwnd, &ps);
-    drawLines(dc, m_definition, m_gdi.dpi());
+    drawLines(dc, m_definition, m_services.scheme(), m_gdi.dpi());
     const ControlId id = focus();
     if (id != kNoControl && m_definition.control(id).kind == ControlKind::TextBox && GetParent(control(id)) == hwnd) {
         RECT r{};
         GetWindowRect(control(id), &r);
         MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT *>(&r), 2);
-        drawFocusRing(dc, ringAround(r, m_gdi.dpi()), m_gdi.dpi());
+        drawFocusRing(dc, ringAround(r, m_gdi.dpi()), m_gdi.brush(bgrOfRgb(m_services.scheme().focusRing(m_definition))),
+                      m_gdi.dpi());
     }
     EndPaint(hwnd, &ps);
     return 0;
@@ -231,6 +233,7 @@ LRESULT Win32FormView::onDpiChanged(UINT dpi, const RECT &suggested)
 
 LRESULT Win32FormView::onSysColorChange()
 {
+    m_services.updateScheme();
     m_gdi.dropBrushes();
     if (statusBar())
         SendMessageW(statusBar(), WM_SYSCOLORCHANGE, 0, 0);
@@ -261,7 +264,7 @@ LRESULT Win32FormView::handlePanel(HWND hwnd, UINT message, WPARAM wParam, LPARA
     switch (message) {
     case WM_CTLCOLORSTATIC: return onControlColors(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_ERASEBKGND:
-        return id == kNoControl ? 1 : onEraseBackground(hwnd, reinterpret_cast<HDC>(wParam), m_backColors[id]);
+        return id == kNoControl ? 1 : onEraseBackground(hwnd, reinterpret_cast<HDC>(wParam), bgrOfRgb(lookOf(id).back));
     case WM_LBUTTONUP:
         // Only its bare surface: a label takes the clicks that land on it.
         if (id != kNoControl)

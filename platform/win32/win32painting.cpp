@@ -2,7 +2,6 @@
 #include "platform/win32/win32painting.h"
 
 #include "platform/forms/pixels.h"
-#include "platform/win32/win32design.h"
 
 #include <algorithm>
 #include <string>
@@ -43,14 +42,14 @@ void drawColouredButton(const DRAWITEMSTRUCT &item, std::wstring_view caption, H
     }
 }
 
-void drawLines(HDC dc, const FormDefinition &form, UINT dpi)
+void drawLines(HDC dc, const FormDefinition &form, const ColorScheme &scheme, UINT dpi)
 {
     const int d = static_cast<int>(dpi);
     for (const ControlDef &def : form.controls) {
         if (def.kind != ControlKind::Line)
             continue;
         const int width = std::max(1, MulDiv(def.lineWidth, d, USER_DEFAULT_SCREEN_DPI));
-        const LOGBRUSH colour{BS_SOLID, colorOf(foreColorOf(def)), 0};
+        const LOGBRUSH colour{BS_SOLID, bgrOfRgb(scheme.line(form, def)), 0};
         const HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT, static_cast<DWORD>(width), &colour, 0,
                                       nullptr);
         const HGDIOBJ old = SelectObject(dc, pen);
@@ -71,13 +70,12 @@ RECT ringAround(RECT field, UINT dpi)
 }
 
 // The caret alone is hard to find in a grey read-only field: the field with
-// the focus has a ring in the desktop's highlight colour.
-void drawFocusRing(HDC dc, RECT ring, UINT dpi)
+// the focus has a ring round it.
+void drawFocusRing(HDC dc, RECT ring, HBRUSH colour, UINT dpi)
 {
     const int width = MulDiv(kRingWidth, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
-    const HBRUSH highlight = GetSysColorBrush(COLOR_HIGHLIGHT);
     for (int i = 0; i < width; ++i) {
-        FrameRect(dc, &ring, highlight);
+        FrameRect(dc, &ring, colour);
         InflateRect(&ring, -1, -1);
     }
 }

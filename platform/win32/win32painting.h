@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/forms/formdefinition.h"
+#include "platform/forms/colorscheme.h"
 
 #include <windows.h>
 
@@ -16,10 +16,10 @@ void drawColouredButton(const DRAWITEMSTRUCT &item, std::wstring_view caption, H
                         HFONT font);
 
 // The definition's lines, on the window's surface, beneath the controls.
-void drawLines(HDC dc, const FormDefinition &form, UINT dpi);
+void drawLines(HDC dc, const FormDefinition &form, const ColorScheme &scheme, UINT dpi);
 
 // The ring round the field with the focus, `field` in the surface's coordinates.
 RECT ringAround(RECT field, UINT dpi);
-void drawFocusRing(HDC dc, RECT ring, UINT dpi);
+void drawFocusRing(HDC dc, RECT ring, HBRUSH colour, UINT dpi);
 
 } // namespace kelvastro::win32

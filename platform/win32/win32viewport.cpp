@@ -23,22 +23,28 @@ void Win32Viewport::place(RECT area)
 }
 
 // A bar that appears narrows the view, which may call for the other bar:
-// twice settles it.
+// decided from the viewport's whole size, so that a bar shown before never
+// keeps itself.
 void Win32Viewport::update()
 {
     if (!m_viewport)
         return;
-    for (int pass = 0; pass < 2; ++pass) {
-        RECT view{};
-        GetClientRect(m_viewport, &view);
-        SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
-        info.nMax = static_cast<int>(m_canvasSize.cx) - 1;
-        info.nPage = static_cast<UINT>(std::max<LONG>(view.right, 0));
-        SetScrollInfo(m_viewport, SB_HORZ, &info, TRUE);
-        info.nMax = static_cast<int>(m_canvasSize.cy) - 1;
-        info.nPage = static_cast<UINT>(std::max<LONG>(view.bottom, 0));
-        SetScrollInfo(m_viewport, SB_VERT, &info, TRUE);
-    }
+    RECT outer{};
+    GetWindowRect(m_viewport, &outer);
+    const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+    const int barWidth = GetSystemMetrics(SM_CXVSCROLL), barHeight = GetSystemMetrics(SM_CYHSCROLL);
+    bool vertical = m_canvasSize.cy > height;
+    const bool horizontal = m_canvasSize.cx > width - (vertical ? barWidth : 0);
+    vertical = vertical || (horizontal && m_canvasSize.cy > height - barHeight);
+    SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
+    info.nMax = static_cast<int>(m_canvasSize.cx) - 1;
+    info.nPage = static_cast<UINT>(horizontal ? std::max(width - (vertical ? barWidth : 0), 0)
+                                              : static_cast<int>(m_canvasSize.cx));
+    SetScrollInfo(m_viewport, SB_HORZ, &info, TRUE);
+    info.nMax = static_cast<int>(m_canvasSize.cy) - 1;
+    info.nPage = static_cast<UINT>(vertical ? std::max(height - (horizontal ? barHeight : 0), 0)
+                                            : static_cast<int>(m_canvasSize.cy));
+    SetScrollInfo(m_viewport, SB_VERT, &info, TRUE);
     scrollTo(m_offset.x, m_offset.y);
 }
 

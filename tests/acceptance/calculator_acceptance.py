@@ -80,10 +80,11 @@ def text_of(node):
 class Program:
     """The real program, and its window as the accessibility bus shows it."""
 
-    def __init__(self, locale=None):
+    def __init__(self, locale=None, environment=None):
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         if locale:
             env.update(LANG=locale + ".UTF-8", LC_ALL=locale + ".UTF-8", LANGUAGE="")
+        env.update(environment or {})
         self.proc = subprocess.Popen([PROGRAM], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.app = wait_for(self._find_app, 20)
         self.frame = wait_for(lambda: next((c for c in self.app if c and c.getRole() == pyatspi.ROLE_FRAME), None))
@@ -337,6 +338,74 @@ class CalculatorTest(unittest.TestCase):
         self.assertIn("Profit / Loss\t", lines)
 
 
+def luminance(rgb):
+    def channel(c):
+        c /= 255.0
+        return c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
+    r, g, b = rgb
+    return 0.2126 * channel(r) + 0.7152 * channel(g) + 0.0722 * channel(b)
+
+
+def contrast(a, b):
+    la, lb = luminance(a), luminance(b)
+    return (max(la, lb) + 0.05) / (min(la, lb) + 0.05)
+
+
+def screen_pixels():
+    """The whole screen as a person sees it: (width, height, bytes of RGB)."""
+    ppm = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], capture_output=True, check=True,
+                         timeout=20).stdout
+    fields = ppm.split(maxsplit=4)
+    return int(fields[1]), int(fields[2]), fields[4]
+
+
+def text_contrast(pixels, box):
+    """The contrast of what stands out most in the box against its commonest colour."""
+    width, height, data = pixels
+    counts = {}
+    for y in range(max(box.y + 3, 0), min(box.y + box.height - 3, height)):
+        row = (y * width) * 3
+        for x in range(max(box.x + 3, 0), min(box.x + box.width - 3, width)):
+            i = row + x * 3
+            colour = (data[i], data[i + 1], data[i + 2])
+            counts[colour] = counts.get(colour, 0) + 1
+    if not counts:
+        return 1.0
+    back = max(counts, key=counts.get)
+    return max(contrast(back, colour) for colour in counts)
+
+
+class DesktopTest(unittest.TestCase):
+    """The program on Plasma's Breeze Dark, read back from the screen."""
+
+    def test_breeze_dark_leaves_every_text_readable(self):
+        here = os.path.dirname(os.path.abspath(__file__))
+        program = Program(environment={"XDG_CONFIG_HOME": os.path.join(here, "desktops", "breeze-dark"),
+                                       "XDG_CURRENT_DESKTOP": "KDE", "KDE_SESSION_VERSION": "5"})
+        try:
+            type_text("10")
+            keys("Tab")
+            type_text("5")
+            program.click("Selling Price")
+            type_text("12")
+            keys("Escape")  # the rate opens, and the status line says so
+            pump(0.5)
+            pixels = screen_pixels()
+            # The colours the window leaves to the desktop: 4.5:1 at the least.
+            platform = [("Quantity", pyatspi.ROLE_TEXT), ("Total buying Price including Brokerage", pyatspi.ROLE_TEXT),
+                        ("Total Selling Amount Including Brokerage", pyatspi.ROLE_TEXT),
+                        ("Change in Price %", pyatspi.ROLE_LABEL), ("OK", pyatspi.ROLE_PUSH_BUTTON)]
+            for name, role in platform:
+                box = program.control(name, role).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                self.assertGreaterEqual(text_contrast(pixels, box), 4.5 * 0.95, name)
+            for node in (program.status_label(),) + tuple(
+                    c for c in descendants(program.frame) if c.getRole() == pyatspi.ROLE_MENU_BAR):
+                box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                self.assertGreaterEqual(text_contrast(pixels, box), 4.5 * 0.95, node.name or "the menu bar")
+        finally:
+            program.close()
+
+
 class NotationTest(unittest.TestCase):
     def run_trade(self, locale, buying, quantity, selling):
         program = Program(locale)
@@ -362,6 +431,12 @@ class NotationTest(unittest.TestCase):
         fields = self.run_trade("fa_IR", "۱۰", "۵", "۱۲")
         self.assertEqual(fields["Total buying Price including Brokerage"], "۵۰٫۱۵")
         self.assertEqual(fields["Change in Price %"], "۲۰")
+
+    def test_full_width_digits_as_an_input_method_types_them(self):
+        for locale in ("ja_JP", "en_US"):
+            fields = self.run_trade(locale, "１０", "５", "１２．５")
+            self.assertEqual(fields["Total buying Price including Brokerage"], "50.15", locale)
+            self.assertEqual(fields["Change in Price %"], "25", locale)
 
     def test_swiss_apostrophe_grouping(self):
         fields = self.run_trade("de_CH", "1'000", "5", "1'200")

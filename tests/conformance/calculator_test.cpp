@@ -243,13 +243,17 @@ TEST_F(Calculator, AClickOnTheRateButtonFromAZeroFieldDoesNotPressIt)
 }
 
 // Locked and grey, open and the window colour, locked again and the
-// inactive caption text colour; the caption the only record of the state.
+// inactive caption text colour, each as the colour rule shows it on this
+// desktop; the caption the only record of the state.
 TEST_F(Calculator, TheRateButtonShowsThreeLooksAndTheEditStays)
 {
-    EXPECT_EQ(d.look(window, Text8).back, 0xE0E0E0u);
+    const ControlDef &rate = definition().control(Text8);
+    const Look loaded = d.look(window, Text8);
+    EXPECT_EQ(loaded, d.scheme().control(rate, 0x00E0E0E0, true));
     d.click(window, Command2);
     EXPECT_FALSE(d.locked(window, Text8));
-    EXPECT_EQ(d.look(window, Text8).back, d.systemColor(5));
+    const Look open = d.look(window, Text8);
+    EXPECT_EQ(open, d.scheme().control(rate, 0x80000005u, false));
     EXPECT_EQ(text(Command2), "OK");
     EXPECT_EQ(text(status), "Brokerage rate open for editing");
     fill(Text8, "0.5");
@@ -258,7 +262,11 @@ TEST_F(Calculator, TheRateButtonShowsThreeLooksAndTheEditStays)
     EXPECT_EQ(text(Text3), "50.25");
     d.click(window, Command2);
     EXPECT_TRUE(d.locked(window, Text8));
-    EXPECT_EQ(d.look(window, Text8).back, d.systemColor(19));
+    const Look lockedAgain = d.look(window, Text8);
+    EXPECT_EQ(lockedAgain, d.scheme().control(rate, 0x80000013u, true));
+    EXPECT_NE(loaded, open);
+    EXPECT_NE(open, lockedAgain);
+    EXPECT_NE(loaded, lockedAgain);
     EXPECT_EQ(text(Command2), "Change brokerage %");
     EXPECT_EQ(text(status), "Brokerage rate locked");
     EXPECT_EQ(text(Text8), "0.5");

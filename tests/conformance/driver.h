@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/forms/colorscheme.h"
 #include "platform/forms/form.h"
 
 #include <cstdint>
@@ -16,13 +17,6 @@ struct Selection {
     int start = 0;
     int end = 0;
     bool operator==(const Selection &) const = default;
-};
-
-// What a control paints its text and its background in, as 0xRRGGBB.
-struct Look {
-    std::uint32_t text = 0;
-    std::uint32_t back = 0;
-    bool operator==(const Look &) const = default;
 };
 
 // Keys as a person presses them; each front end sends them the way its
@@ -68,9 +62,10 @@ public:
     virtual Selection selection(Form &form, ControlId id) = 0;
     virtual ControlId focus(Form &form) = 0;
     virtual bool locked(Form &form, ControlId id) = 0;
+    // What the control paints its text and background in.
     virtual Look look(Form &form, ControlId id) = 0;
-    // System colour nn as this front end shows it.
-    virtual std::uint32_t systemColor(int index) = 0;
+    // The colour rule against this front end's desktop.
+    virtual ColorScheme scheme() = 0;
     virtual std::string caption(Form &form) = 0;
     virtual bool isOpen(Form &form) = 0;
 

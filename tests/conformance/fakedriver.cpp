@@ -91,10 +91,10 @@ public:
     bool locked(Form &form, ControlId id) override { return m_forms.control(form, id).locked; }
     Look look(Form &form, ControlId id) override
     {
-        const ControlDef &def = form.definition().control(id);
-        return {classicRgb(foreColorOf(def)), classicRgb(m_forms.control(form, id).backColor)};
+        const auto &c = m_forms.control(form, id);
+        return ColorScheme().control(form.definition().control(id), c.backColor, c.locked);
     }
-    std::uint32_t systemColor(int index) override { return classicRgb(0x80000000u | static_cast<unsigned>(index)); }
+    ColorScheme scheme() override { return ColorScheme(); }
     std::string caption(Form &form) override { return m_forms.caption(form); }
     bool isOpen(Form &form) override { return m_forms.isShown(form); }
 

@@ -217,7 +217,7 @@ public:
         return {rgbOf(p.color(QPalette::Active, QPalette::WindowText)),
                 rgbOf(p.color(QPalette::Active, QPalette::Window))};
     }
-    std::uint32_t systemColor(int index) override { return m_forms.scheme().systemColor(index); }
+    ColorScheme scheme() override { return m_forms.scheme(); }
     std::string caption(Form &form) override { return m_forms.window(form)->windowTitle().toStdString(); }
     bool isOpen(Form &form) override { return m_forms.window(form)->isVisible(); }
 

@@ -207,7 +207,7 @@ public:
         DeleteDC(dc);
         return shown;
     }
-    std::uint32_t systemColor(int index) override { return rgbOfBgr(GetSysColor(index)); }
+    ColorScheme scheme() override { return m_forms.scheme(); }
     // What the title bar shows: a window without one shows none.
     std::string caption(Form &form) override
     {

@@ -213,8 +213,8 @@ TEST_F(Win32Window, FontsComeFromTheTableAtTheWindowsDpi)
         double points;
         bool bold;
     };
-    for (const Row &row : {Row{Label1, L"Book Antiqua", 12, false}, Row{Text1, L"MS Sans Serif", 8.25, true},
-                           Row{Command2, L"Arial", 9, true}, Row{Text9, L"MS Sans Serif", 12, true}}) {
+    for (const Row &row : {Row{Label1, L"Book Antiqua", 12, false}, Row{Text1, L"Microsoft Sans Serif", 8.25, true},
+                           Row{Command2, L"Arial", 9, true}, Row{Text9, L"Microsoft Sans Serif", 12, true}}) {
         LOGFONTW font{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control(row.id), WM_GETFONT, 0, 0)), sizeof font, &font);
         EXPECT_STREQ(font.lfFaceName, row.family) << row.id;
