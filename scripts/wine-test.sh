@@ -23,5 +23,7 @@ wine_display
 wine_start "$out"
 cmake --build "$out"
 ctest --test-dir "$out" --output-on-failure
+# High Contrast Black, and 120, 144 and 192 DPI on small screens.
+bash scripts/wine-desktops.sh "$out"
 cmake --build "$out" --target windows_packages
 bash scripts/windows-install-test.sh "$out"
