@@ -5,6 +5,7 @@
 #include "platform/system/utf16.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <algorithm>
 #include <cstring>
@@ -20,6 +21,8 @@ constexpr UINT kWorkMessage = WM_APP + 1;
 
 Win32FormsServices::Win32FormsServices(HINSTANCE instance) : m_instance(instance)
 {
+    // Screen readers' requests for accessible objects are answered through COM.
+    m_com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     Win32FormView::registerClasses(instance);
@@ -53,6 +56,8 @@ Win32FormsServices::~Win32FormsServices()
     m_views.clear();
     if (m_workWindow)
         DestroyWindow(m_workWindow);
+    if (m_com)
+        CoUninitialize();
 }
 
 LRESULT CALLBACK Win32FormsServices::workProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -123,6 +128,7 @@ void Win32FormsServices::showModal(Form &form)
     m_modal.push_back(&form);
     v.place();
     v.load();
+    v.describe();
     // Shown before the owner is disabled, so that the owner's focus is
     // remembered as it loses activation, not thrown away with its input.
     ShowWindow(v.window(), SW_SHOW);
@@ -192,7 +198,15 @@ void Win32FormsServices::copyToClipboard(std::string_view text)
     if (!OpenClipboard(owner))
         return;
     EmptyClipboard();
-    const std::wstring w = wide(text);
+    // Windows text ends its lines with CR LF.
+    std::string lines;
+    lines.reserve(text.size() + 16);
+    for (char c : text) {
+        if (c == '\n' && (lines.empty() || lines.back() != '\r'))
+            lines += '\r';
+        lines += c;
+    }
+    const std::wstring w = wide(lines);
     const std::size_t bytes = (w.size() + 1) * sizeof(wchar_t);
     if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
         if (void *data = GlobalLock(memory)) {

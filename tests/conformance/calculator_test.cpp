@@ -304,7 +304,8 @@ TEST_F(Calculator, CopiesTheWholeTradeForASpreadsheet)
                              "Selling Price\t12\n"
                              "Total Selling Amount Including Brokerage\t59.82\n"
                              "Profit / Loss\t9.67\n"
-                             "Change in Price %\t20\n");
+                             "Change in Price %\t20\n"
+                             "Break-even Selling Price\t10.0601805416249\n");
     EXPECT_EQ(text(Text5), "12");
     EXPECT_EQ(d.focus(window), Text5);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/calculator/kelvastro.h"
 
+#include "calc/breakeven.h"
 #include "calc/calcfailure.h"
 #include "ui/about/frmabout.h"
 #include "ui/calculator/formsheet.h"
@@ -218,6 +219,8 @@ void Kelvastro::Exit_Click()
     services().endProgram();
 }
 
+// The nine fields as the window shows them, then the price a trader asks for
+// most: the one at which selling breaks even.
 std::string Kelvastro::tradeAsText()
 {
     std::string out;
@@ -228,6 +231,11 @@ std::string Kelvastro::tradeAsText()
         out += v.text(control(f));
         out += '\n';
     }
+    out += "Break-even Selling Price\t";
+    FormSheet sheet(v);
+    if (const auto price = breakEvenPrice(sheet, m_numbers))
+        out += m_numbers.display(*price);
+    out += '\n';
     return out;
 }
 

@@ -38,7 +38,8 @@ public:
 
     void handle(const FormEvent &event) override;
 
-    // The whole trade as tab-separated lines, caption then text, for a spreadsheet.
+    // The whole trade as tab-separated lines, caption then text, for a
+    // spreadsheet, and the break-even selling price after it.
     std::string tradeAsText();
 
 private:

@@ -299,8 +299,15 @@ TEST_F(Win32Window, CopyCommandPutsTheTradeOnTheClipboard)
         GlobalUnlock(data);
     }
     CloseClipboard();
-    EXPECT_EQ(copied.substr(0, 19), "Buying Price\t10\nQua");
-    EXPECT_NE(copied.find("Total buying Price including Brokerage\t50.15\n"), std::string::npos);
+    // Windows text: every line ends in CR LF, and no lone LF is left.
+    EXPECT_EQ(copied.substr(0, 20), "Buying Price\t10\r\nQua");
+    EXPECT_NE(copied.find("Total buying Price including Brokerage\t50.15\r\n"), std::string::npos);
+    std::size_t lineFeeds = 0, lineEnds = 0;
+    for (std::size_t i = 0; i < copied.size(); ++i)
+        if (copied[i] == '\n')
+            ++lineFeeds, lineEnds += i > 0 && copied[i - 1] == '\r';
+    EXPECT_EQ(lineFeeds, lineEnds);
+    EXPECT_GE(lineEnds, 9u);
 }
 
 // The About window against Wine's real registry: the test writes the values

@@ -121,4 +121,66 @@ TEST_F(CalculatorWindow, VeryLongPasteIsReportedAndRecoveredFrom)
     EXPECT_EQ(text(status), "");
 }
 
+struct BreakEvenRow {
+    const char *name;
+    const char *buying, *quantity, *rate; // rate: nullptr for the starting 0.3
+    const char *price;                    // the copied line's value; empty: none
+};
+
+void PrintTo(const BreakEvenRow &row, std::ostream *os) { *os << row.name; }
+
+class BreakEven : public CalculatorWindow, public testing::WithParamInterface<BreakEvenRow> {};
+
+// Total buying price / (quantity x (1 - rate / 100)), after the nine fields.
+TEST_P(BreakEven, IsTheLastLineOfTheCopiedTrade)
+{
+    const BreakEvenRow &row = GetParam();
+    if (row.rate) {
+        forms.click(*window, Command2);
+        fill(Text8, row.rate);
+    }
+    if (*row.buying)
+        fill(Text1, row.buying);
+    if (*row.quantity)
+        fill(Text2, row.quantity);
+    forms.click(*window, copyTrade);
+    const std::string &copied = forms.clipboard;
+    const auto line = copied.rfind("Break-even Selling Price\t");
+    ASSERT_NE(line, std::string::npos) << copied;
+    EXPECT_EQ(copied.substr(line), std::string("Break-even Selling Price\t") + row.price + "\n");
+    EXPECT_EQ(std::count(copied.begin(), copied.end(), '\n'), 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, BreakEven,
+    testing::Values(BreakEvenRow{"worked_example", "10", "5", nullptr, "10.0601805416249"},
+                    BreakEvenRow{"rate_zero_is_the_buying_price", "10", "5", "0", "10"},
+                    BreakEvenRow{"rate_half_a_percent", "12.5", "40", "0.5", "12.6256281407035"},
+                    BreakEvenRow{"rate_one_hundred_has_none", "10", "5", "100", ""},
+                    BreakEvenRow{"rate_above_one_hundred_has_none", "10", "5", "150", ""},
+                    BreakEvenRow{"no_quantity_no_buying_side", "10", "", nullptr, ""},
+                    BreakEvenRow{"no_buying_price_no_buying_side", "", "5", nullptr, ""},
+                    BreakEvenRow{"a_quantity_that_is_no_number", "10", "abc", nullptr, ""}),
+    [](const auto &row) { return std::string(row.param.name); });
+
+TEST_F(CalculatorWindow, BreakEvenIsWrittenInTheLocalesNotation)
+{
+    window.reset();
+    open(kGerman);
+    fill(Text1, "10");
+    fill(Text2, "5");
+    forms.click(*window, copyTrade);
+    EXPECT_NE(forms.clipboard.find("Break-even Selling Price\t10,0601805416249\n"), std::string::npos);
+}
+
+TEST_F(CalculatorWindow, ABuyingPriceTakenAwayLeavesNoBreakEven)
+{
+    fill(Text1, "10");
+    fill(Text2, "5");
+    fill(Text1, "");
+    forms.click(*window, copyTrade);
+    EXPECT_NE(forms.clipboard.find("Total buying Price including Brokerage\t50.15\n"), std::string::npos);
+    EXPECT_NE(forms.clipboard.find("Break-even Selling Price\t\n"), std::string::npos);
+}
+
 } // namespace
