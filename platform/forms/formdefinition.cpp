@@ -85,6 +85,41 @@ std::string_view spokenName(const FormDefinition &form, ControlId id)
     return control.kind == ControlKind::TextBox ? std::string_view{} : control.caption;
 }
 
+std::string windowDescription(const FormDefinition &form, const std::function<std::string(ControlId)> &text)
+{
+    std::vector<ControlId> labels;
+    for (std::size_t i = 0; i < form.controls.size(); ++i)
+        if (form.controls[i].kind == ControlKind::Label)
+            labels.push_back(static_cast<ControlId>(i));
+    // A panel's labels are placed within it: read by where they show.
+    const auto top = [&form](ControlId id) {
+        const ControlDef &c = form.control(id);
+        return c.top + (c.container != kNoControl ? form.control(c.container).top : 0);
+    };
+    const auto left = [&form](ControlId id) {
+        const ControlDef &c = form.control(id);
+        return c.left + (c.container != kNoControl ? form.control(c.container).left : 0);
+    };
+    std::stable_sort(labels.begin(), labels.end(), [&](ControlId a, ControlId b) {
+        return top(a) != top(b) ? top(a) < top(b) : left(a) < left(b);
+    });
+    std::string out;
+    for (ControlId id : labels) {
+        std::string caption = text(id);
+        while (!caption.empty() && caption.back() == ' ')
+            caption.pop_back();
+        if (caption.empty())
+            continue;
+        if (!out.empty())
+            out += ' ';
+        out += caption;
+        const char last = caption.back();
+        if (last != '.' && last != '!' && last != '?' && last != ':')
+            out += '.';
+    }
+    return out;
+}
+
 OleColor foreColorOf(const ControlDef &control)
 {
     if (control.foreColor)

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -117,6 +119,11 @@ CloseAction closeAction(const FormDefinition &form);
 // What a screen reader calls the control: its own accessible name, else the
 // caption of the label that names it, else its caption.
 std::string_view spokenName(const FormDefinition &form, ControlId id);
+
+// A secondary window's whole text for assistive technology, which passes
+// over short lone labels: every label's current caption (`text`), in reading
+// order, top to bottom and left to right, as sentences.
+std::string windowDescription(const FormDefinition &form, const std::function<std::string(ControlId)> &text);
 
 // The colours a control shows when its row leaves them to the platform.
 OleColor foreColorOf(const ControlDef &control);

@@ -3,6 +3,7 @@
 
 #include "platform/forms/pixels.h"
 #include "platform/system/utf16.h"
+#include "platform/win32/win32accessible.h"
 #include "platform/win32/win32design.h"
 #include "platform/win32/win32formsservices.h"
 #include "platform/win32/win32painting.h"
@@ -105,6 +106,13 @@ void Win32FormView::create(HWND owner)
         m_viewport.attach(m_viewportWindow, m_canvas);
     }
     m_controls.create(m_window, surface(), m_captions);
+    for (ControlId id = 0; id < m_definition.controls.size(); ++id) {
+        const ControlDef &def = m_definition.control(id);
+        if (def.kind == ControlKind::TextBox && !def.accessibleName.empty())
+            annotateName(control(id), wide(spokenName(m_definition, id))); // no label of its own says it
+    }
+    if (statusBar())
+        markLiveRegion(statusBar());
     if (m_canvas) {
         const PixelRect table = clientRect(m_definition, static_cast<int>(m_gdi.dpi()));
         m_viewport.setCanvasSize({table.width, table.height});
@@ -184,6 +192,11 @@ void Win32FormView::load()
     deliver({EventKind::Load});
 }
 
+void Win32FormView::describe()
+{
+    m_description = wide(windowDescription(m_definition, [this](ControlId id) { return text(id); }));
+}
+
 void Win32FormView::unloaded()
 {
     m_live = false;
@@ -250,8 +263,10 @@ void Win32FormView::setText(ControlId id, std::string_view text)
     const std::wstring w = wide(text);
     if (hwnd == statusBar()) {
         SendMessageW(hwnd, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(w.c_str()));
-        // Screen readers read a status bar when asked; its change is announced too.
+        // Screen readers speak a new message wherever the focus is: a live region's change.
         NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd, OBJID_CLIENT, CHILDID_SELF);
+        if (!text.empty())
+            liveRegionChanged(hwnd);
         return;
     }
     SetWindowTextW(hwnd, w.c_str());

@@ -55,6 +55,9 @@ public:
     void load();
     // The showing is over: the form hears nothing more of it.
     void unloaded();
+    // What a screen reader reads of a secondary window as it opens: every
+    // label's text, as they stand after the load step.
+    void describe();
     void focusFirst();
     // Sizes the window for its screen's DPI and work area and puts it where its definition says.
     void place();
@@ -98,6 +101,7 @@ private:
     LRESULT onClose();
     LRESULT onControlFocus(ControlId id, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onControlClick(ControlId id, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam, ControlId id);
     LRESULT systemHandles(ControlId id, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) const;
 
     void create(HWND owner);
@@ -123,6 +127,7 @@ private:
     std::vector<std::string> m_captions; // every other control's caption, as UTF-8, as last set
     std::vector<OleColor> m_backColors;
     std::vector<std::pair<KeyChord, ControlId>> m_commands;
+    std::wstring m_description;
     bool m_closing = false;
     bool m_live = false; // loaded, and not unloaded since
 };

@@ -4,6 +4,7 @@
 #include "platform/forms/closebox.h"
 #include "platform/forms/pixels.h"
 #include "platform/system/utf16.h"
+#include "platform/win32/win32accessible.h"
 #include "platform/win32/win32design.h"
 #include "platform/win32/win32formsservices.h"
 #include "platform/win32/win32formview.h"
@@ -75,6 +76,7 @@ LRESULT Win32FormView::handleWindow(HWND hwnd, UINT message, WPARAM wParam, LPAR
     case WM_SYSCOLORCHANGE: return onSysColorChange();
     case WM_CLOSE: return onClose();
     case WM_MOUSEWHEEL: return m_viewportWindow ? SendMessageW(m_viewportWindow, message, wParam, lParam) : 0;
+    case WM_GETOBJECT: return onGetObject(hwnd, wParam, lParam, kNoControl);
     default: break;
     }
     if (!m_canvas) // a dialog's controls sit on the window itself
@@ -301,6 +303,10 @@ LRESULT Win32FormView::handleControl(ControlId id, HWND hwnd, UINT message, WPAR
     case WM_KILLFOCUS: return onControlFocus(id, hwnd, message, wParam, lParam);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: return onControlClick(id, hwnd, message, wParam, lParam);
+    case WM_GETOBJECT:
+        if (const LRESULT answer = onGetObject(hwnd, wParam, lParam, id))
+            return answer;
+        break;
     case WM_CHAR:
         // Keys the window used: a single-line field would only beep at them.
         if (wParam == L'\r' || wParam == L'\x1B' || wParam == L'\t')
@@ -309,6 +315,30 @@ LRESULT Win32FormView::handleControl(ControlId id, HWND hwnd, UINT message, WPAR
     default: break;
     }
     return systemHandles(id, hwnd, message, wParam, lParam);
+}
+
+// A secondary window is a dialog to a screen reader, named and described by
+// its text; a field without a label of its own is named by the definition.
+// Everything else is the system's to answer.
+LRESULT Win32FormView::onGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam, ControlId id)
+{
+    if (static_cast<LONG>(lParam) != OBJID_CLIENT)
+        return id == kNoControl ? DefWindowProcW(hwnd, WM_GETOBJECT, wParam, lParam) : 0;
+    Win32Accessible::Overrides overrides;
+    if (id == kNoControl) {
+        if (m_definition.startUp)
+            return DefWindowProcW(hwnd, WM_GETOBJECT, wParam, lParam);
+        const std::string_view name = m_definition.caption.empty() ? m_definition.accessibleName : std::string_view{};
+        overrides.name = name.empty() ? std::optional<std::wstring>{} : wide(name);
+        overrides.description = m_description;
+        overrides.role = ROLE_SYSTEM_DIALOG;
+    } else {
+        const ControlDef &def = m_definition.control(id);
+        if (def.kind != ControlKind::TextBox || def.accessibleName.empty())
+            return 0;
+        overrides.name = wide(spokenName(m_definition, id));
+    }
+    return Win32Accessible::answer(hwnd, wParam, overrides);
 }
 
 // Focus that Windows moved itself: activation, a box, another program.
