@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/fieldaccessible.h"
 
+#include "platform/qt/devicepixels.h"
+
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QList>
@@ -86,6 +88,11 @@ void FieldAccessible::setText(QAccessible::Text t, const QString &text)
     }
     if (!edit()->isReadOnly())
         edit()->setText(text);
+}
+
+QRect FieldAccessible::rect() const
+{
+    return form::toDevicePixels(QAccessibleWidget::rect(), widget());
 }
 
 QAccessible::State FieldAccessible::state() const
@@ -208,7 +215,7 @@ QRect FieldAccessible::characterRect(int offset) const
                        - metrics.horizontalAdvance(t.left(edit()->cursorPosition()));
     const qreal width = metrics.horizontalAdvance(t.mid(offset, 1));
     const QRect local(qRound(left), caret.y(), qMax(1, qRound(width)), caret.height() - 1);
-    return local.translated(edit()->mapToGlobal(QPoint(0, 0)));
+    return form::toDevicePixels(local.translated(edit()->mapToGlobal(QPoint(0, 0))), edit());
 }
 
 int FieldAccessible::offsetAtPoint(const QPoint &point) const

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/notificationaccessible.h"
 
+#include "platform/qt/devicepixels.h"
+
 #include <QAccessible>
 #include <QLabel>
 
@@ -32,6 +34,11 @@ void NotificationAccessible::notify(QLabel *label)
     // Reported as newly shown: a screen reader speaks a notification then.
     QAccessibleEvent shown(label, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+}
+
+QRect NotificationAccessible::rect() const
+{
+    return form::toDevicePixels(QAccessibleWidget::rect(), widget());
 }
 
 QString NotificationAccessible::text(QAccessible::Text t) const

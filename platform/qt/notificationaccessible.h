@@ -23,6 +23,7 @@ public:
     static void notify(QLabel *label);
 
     QString text(QAccessible::Text t) const override;
+    QRect rect() const override;
 };
 
 } // namespace kelvastro

@@ -64,6 +64,7 @@ FormDialog *QtFormsServices::prepareModal(Form &form)
         return nullptr;
     dialog->place();
     v.load();
+    v.describe();
     v.focusFirst();
     return dialog;
 }

@@ -5,6 +5,7 @@
 #include "platform/forms/focuscause.h"
 #include "platform/forms/menutree.h"
 #include "platform/forms/pixels.h"
+#include "platform/qt/accessibility.h"
 #include "platform/qt/clickableframe.h"
 #include "platform/qt/focusring.h"
 #include "platform/qt/formbutton.h"
@@ -138,7 +139,7 @@ QKeySequence sequenceOf(const KeyChord &chord)
         modifiers |= Qt::ShiftModifier;
     if (chord.alt)
         modifiers |= Qt::AltModifier;
-    return QKeySequence(QKeyCombination(modifiers, combination.key()));
+    return {QKeyCombination(modifiers, combination.key())};
 }
 
 } // namespace
@@ -364,6 +365,12 @@ void QtFormView::load()
     deliver({EventKind::Load});
 }
 
+void QtFormView::describe()
+{
+    m_window->setAccessibleDescription(
+        qtext(windowDescription(m_definition, [this](ControlId id) { return text(id); })));
+}
+
 void QtFormView::focusFirst()
 {
     const auto order = tabOrder(m_definition);
@@ -521,6 +528,8 @@ bool QtFormView::focusEvent(ControlId id, QWidget *control, QEvent *event)
         if (m_firstFocus && reason == Qt::ActiveWindowFocusReason)
             cause = FocusCause::Program;
         m_firstFocus = false;
+        if (reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason)
+            form::focusCameBackFromAMenu(control);
         m_announced = id;
         deliver({EventKind::GotFocus, id, cause});
         if (!control->hasFocus())

@@ -44,6 +44,9 @@ public:
     QAction *action(ControlId id) const { return m_actions[id]; }
 
     void load();
+    // What a screen reader reads of a secondary window as it opens: every
+    // label's text, as they stand after the load step.
+    void describe();
     // The showing is over: the form hears nothing more of it.
     void unloaded() { m_live = false; }
     // The first control in the Tab order takes the focus, as at every showing.

@@ -154,6 +154,25 @@ class FocusRecorder:
         pyatspi.Registry.deregisterEventListener(self._on_event, "object:state-changed:focused")
 
 
+class EventRecorder:
+    """Every event of the kinds given, in order, as (kind, source name)."""
+
+    def __init__(self, *kinds):
+        self.kinds = kinds
+        self.events = []
+        for kind in kinds:
+            pyatspi.Registry.registerEventListener(self._on_event, kind)
+
+    def _on_event(self, event):
+        if event.type.startswith("object:state-changed:focused") and not event.detail1:
+            return
+        self.events.append((str(event.type), event.source.name if event.source else ""))
+
+    def stop(self):
+        for kind in self.kinds:
+            pyatspi.Registry.deregisterEventListener(self._on_event, kind)
+
+
 class NotificationRecorder:
     """Notifications as they show, which a screen reader speaks wherever the focus is."""
 
@@ -208,6 +227,56 @@ class CalculatorTest(unittest.TestCase):
             self.assertEqual(recorder.events[-1], "Change in Price %", recorder.events)
         finally:
             recorder.stop()
+
+    def test_a_tab_into_a_filled_field_is_one_focus_report_and_nothing_before_it(self):
+        type_text("10")
+        keys("Tab")
+        type_text("5")
+        self.program.click("Selling Price")
+        type_text("12")
+        recorder = EventRecorder("object:state-changed:focused", "object:text-selection-changed",
+                                 "object:text-caret-moved")
+        try:
+            keys("Tab")  # into Total Selling Amount, whose 59.82 Tab selects
+            pump(0.5)
+        finally:
+            recorder.stop()
+        self.assertEqual(self.program.focused_name(), "Total Selling Amount Including Brokerage")
+        focus = [i for i, (kind, _) in enumerate(recorder.events) if kind.startswith("object:state-changed:focused")]
+        self.assertEqual(len(focus), 1, recorder.events)
+        self.assertEqual(recorder.events[focus[0]][1], "Total Selling Amount Including Brokerage")
+        before = [event for event in recorder.events[:focus[0]] if event[0] != "object:state-changed:focused"]
+        self.assertEqual(before, [], "reported before the focus: %s" % recorder.events)
+        left = [event for event in recorder.events if event[1] == "Selling Price"]
+        self.assertEqual(left, [], "the field left reports: %s" % recorder.events)
+
+    def test_opening_help_reports_no_focus_on_the_calculator(self):
+        recorder = EventRecorder("object:state-changed:focused")
+        try:
+            keys("F10")  # into About's drop-down, on its first item
+            keys("Down", "Return")  # Help
+            tips = wait_for(lambda: next((c for c in self.program.app
+                                          if c and c.getRole() == pyatspi.ROLE_DIALOG), None))
+            pump(0.5)
+        finally:
+            recorder.stop()
+        # Moving through the menu is heard; a field of the calculator is not.
+        fields = {node.name for node in descendants(self.program.frame) if node.getRole() == pyatspi.ROLE_TEXT}
+        told = [name for _, name in recorder.events if name in fields]
+        self.assertEqual(told, [], recorder.events)
+        self.assertIn("Please follow the tips", tips.description)
+        self.assertIn("kelvastro.test", tips.description)
+        keys("space")
+
+    def test_about_describes_itself_whole(self):
+        keys("F10")
+        keys("Return")  # About > About Kelvastro
+        about = wait_for(lambda: next((c for c in self.program.app
+                                       if c and c.getRole() == pyatspi.ROLE_DIALOG), None))
+        self.assertTrue(about.name.startswith("About Kelvastro"), about.name)
+        for words in ("Kelvastro", "Version 1.0.0", "Happy Trading", "Please follow this tips"):
+            self.assertIn(words, about.description)
+        keys("Escape")
 
     def test_shift_tab_reaches_every_field_backwards(self):
         seen = []
@@ -402,6 +471,34 @@ class DesktopTest(unittest.TestCase):
                     c for c in descendants(program.frame) if c.getRole() == pyatspi.ROLE_MENU_BAR):
                 box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
                 self.assertGreaterEqual(text_contrast(pixels, box), 4.5 * 0.95, node.name or "the menu bar")
+        finally:
+            program.close()
+
+
+class ScaledScreenTest(unittest.TestCase):
+    """At QT_SCALE_FACTOR 1.25, what assistive technology is told is where the window is."""
+
+    def test_extents_are_the_screens_pixels(self):
+        program = Program(environment={"QT_SCALE_FACTOR": "1.25"})
+        try:
+            window = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(program.proc.pid)],
+                                    capture_output=True, text=True, check=True).stdout.split()[0]
+            # xwininfo's absolute corner; xdotool's adds the window manager's frame.
+            info = subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True, check=True).stdout
+            values = {}
+            for line in info.splitlines():
+                key, _, value = line.strip().partition(":")
+                values[key] = value.strip()
+            frame = program.frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            for ours, x11 in ((frame.x, "Absolute upper-left X"), (frame.y, "Absolute upper-left Y"),
+                              (frame.width, "Width"), (frame.height, "Height")):
+                self.assertLessEqual(abs(ours - int(values[x11])), 2, "%s: %d against %s" % (x11, ours, values[x11]))
+            # A field lies inside the window, and the point at its centre finds it.
+            field = program.control("Quantity").queryComponent()
+            box = field.getExtents(pyatspi.DESKTOP_COORDS)
+            self.assertTrue(frame.x <= box.x and box.x + box.width <= frame.x + frame.width)
+            self.assertTrue(frame.y <= box.y and box.y + box.height <= frame.y + frame.height)
+            self.assertEqual(round(box.width / 1.25), 129, box.width)
         finally:
             program.close()
 

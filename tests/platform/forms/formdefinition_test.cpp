@@ -56,4 +56,27 @@ TEST(FormDefinition, EmptyColoursAreThePlatformDefaultsOfTheKind)
     EXPECT_EQ(backColorOf(coloured), 0u); // black is a colour, not the default
 }
 
+TEST(FormDefinition, WindowDescriptionReadsLabelsWhereTheyShowAsSentences)
+{
+    // The frame sits low on the form, so its label reads after the loose one
+    // even though its own top is smaller; blank captions and trailing spaces
+    // must not leave empty sentences behind.
+    static constexpr std::array controls{
+        ControlDef{.name = "frame", .kind = K::Frame, .left = 0, .top = 1000},
+        ControlDef{.name = "inFrame", .kind = K::Label, .caption = "Second", .left = 10, .top = 10,
+                   .container = 0},
+        ControlDef{.name = "loose", .kind = K::Label, .caption = "First line", .left = 500, .top = 200},
+        ControlDef{.name = "blank", .kind = K::Label, .caption = "   ", .left = 0, .top = 300},
+        ControlDef{.name = "asks", .kind = K::Label, .caption = "Sure?", .left = 0, .top = 2000},
+        ControlDef{.name = "leftOfLoose", .kind = K::Label, .caption = "Note: ", .left = 0, .top = 200},
+        ControlDef{.name = "box", .kind = K::TextBox, .caption = "not read", .top = 0},
+    };
+    constexpr FormDefinition form{.name = "described", .controls = controls};
+    const auto text = [&form](ControlId id) { return std::string(form.control(id).caption); };
+    EXPECT_EQ(windowDescription(form, text), "Note: First line. Second. Sure?");
+    // The text is the live one, not the definition's caption.
+    EXPECT_EQ(windowDescription(form, [](ControlId id) { return id == 2 ? std::string("Now") : std::string(); }),
+              "Now.");
+}
+
 } // namespace

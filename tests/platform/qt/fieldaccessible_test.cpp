@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/qt/devicepixels.h"
 #include "platform/qt/fieldaccessible.h"
 #include "tests/platform/qt/qttestmain.h"
 
@@ -175,11 +176,13 @@ private slots:
 
     // Characters are where they are drawn: in view from the start when the
     // caret is at the start, the first one out of view when it is at the end.
+    // Everything is in the screen's device pixels, whatever the scale.
     void characterRectanglesFollowScrolling()
     {
         const QString value = QStringLiteral("-33.3333333333333333333333333333");
         QAccessibleTextInterface *t = textOf(value);
-        const QRect field(edit->mapToGlobal(QPoint(0, 0)), edit->size());
+        const QRect field = kelvastro::form::toDevicePixels(QRect(edit->mapToGlobal(QPoint(0, 0)), edit->size()), edit.get());
+        QCOMPARE(QAccessible::queryAccessibleInterface(edit.get())->rect(), field);
         // QLineEdit scrolls when it paints, as the screen shows it.
         edit->setCursorPosition(0);
         edit->repaint();
