@@ -9,17 +9,48 @@
 #include "ui/calculator/kelvastro.h"
 
 #include <QApplication>
+#include <QDirIterator>
 #include <QIcon>
 #include <QLocale>
 
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+// Qt ends a program it cannot give a window (no display, no platform plugin)
+// with abort(): a crash report and a core file for what is the user's setup,
+// not a fault. Said plainly, with the exit status 1, instead.
+void startUpMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "kelvastro: %s\n", qPrintable(message));
+        std::_Exit(1);
+    }
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    previousHandler = qInstallMessageHandler(startUpMessage);
     QApplication app(argc, argv);
+    // From here on a fatal message is a fault of the program, and should leave its trace.
+    qInstallMessageHandler(previousHandler);
     QApplication::setApplicationName(QString::fromUtf8(kelvastro::AppInfo::title));
     QApplication::setApplicationVersion(QString::fromUtf8(kelvastro::AppInfo::version));
     QApplication::setOrganizationName(QString::fromUtf8(kelvastro::AppInfo::title));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(kelvastro::AppInfo::appId));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kelvastro.png")));
+    // Every size built in, so that no title bar or switcher scales a picture of another size.
+    QIcon icon;
+    QDirIterator pictures(QStringLiteral(":/icons"));
+    while (pictures.hasNext())
+        icon.addFile(pictures.next());
+    QApplication::setWindowIcon(icon);
     kelvastro::form::registerFontSubstitutes();
     kelvastro::form::installAccessibility();
 

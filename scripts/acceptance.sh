@@ -8,9 +8,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-ensure_packages "${kelvastro_build_packages[@]}" "${kelvastro_acceptance_packages[@]}"
+ensure_packages "${kelvastro_acceptance_packages[@]}"
 
 if [ -z "${KELVASTRO_PROGRAM:-}" ]; then
+    ensure_packages "${kelvastro_build_packages[@]}"
     build=${BUILD_DIR:-build-acceptance}
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DKELVASTRO_WERROR=ON
     cmake --build "$build"

@@ -2,7 +2,7 @@
 # Sourced by the other scripts: installs the Debian packages that are missing,
 # and nothing when all are there, so a second run starts at once.
 
-kelvastro_build_packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation fonts-texgyre)
+kelvastro_build_packages=(cmake ninja-build g++ qt6-base-dev librsvg2-bin fonts-liberation fonts-texgyre)
 kelvastro_test_packages=(libgtest-dev libgmock-dev)
 # The real program under an X server and window manager, read through the accessibility bus.
 kelvastro_acceptance_packages=(xvfb xauth xdotool xclip x11-utils openbox dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0

@@ -22,7 +22,9 @@ size=$(stat -c %s "$exe")
 imports=$(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ { print toupper($3) }' | sort | tr '\n' ' ')
 for dll in $imports; do
     case $dll in
-    KERNEL32.DLL | USER32.DLL | GDI32.DLL | COMCTL32.DLL | ADVAPI32.DLL | MSVCRT.DLL) ;;
+    # The system's own, in every Windows since XP; OLEACC answers screen readers.
+    KERNEL32.DLL | USER32.DLL | GDI32.DLL | COMCTL32.DLL | ADVAPI32.DLL | MSVCRT.DLL | OLE32.DLL | OLEAUT32.DLL | \
+        OLEACC.DLL) ;;
     *) fail "kelvastro.exe imports $dll, which not every Windows has" ;;
     esac
 done
@@ -30,6 +32,13 @@ version=$(strings -el "$exe" | grep -A1 -x ProductVersion | tail -1)
 product=$(strings -el "$exe" | grep -A1 -x ProductName | tail -1)
 [ "$version" = "1.0.0.0" ] && [ "$product" = "Kelvastro" ] || fail "version information: '$product' '$version'"
 echo "kelvastro.exe: $size bytes; imports $imports; $product $version"
+# The icon as the shell reads it from the program file: every size it asks
+# for from 100 to 200 %, 32-bit with alpha, the 64 x 64 one 24-bit.
+wrestool -x --type=group_icon --name=IDI_ICON1 "$exe" >"$build/icon-readback.ico"
+sizes=$(icotool -l "$build/icon-readback.ico" | sed -E 's/.*--width=([0-9]+) --height=([0-9]+) --bit-depth=([0-9]+).*/\1x\2x\3/' | tr '\n' ' ')
+[ "$sizes" = "16x16x32 20x20x32 24x24x32 32x32x32 40x40x32 48x48x32 64x64x24 256x256x32 " ] ||
+    fail "the program file's icon holds $sizes"
+echo "kelvastro.exe icon: $sizes"
 [ "$(unzip -Z1 "$portable")" = "kelvastro.exe" ] || fail "the portable zip holds more than the program"
 echo "portable zip: $(stat -c %s "$portable") bytes, kelvastro.exe alone"
 
@@ -38,7 +47,7 @@ wine_start "$build/install-logs"
 drive=$WINEPREFIX/drive_c
 key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Kelvastro'
 listing() { (cd "$drive" && find . -path ./windows -prune -o -path '*/Temp' -prune -o -print | sort); }
-registry() { "$WINE" reg query "$1\\$key" /v "$2" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v { print $NF }'; }
+registry() { "$WINE" reg query "$1\\$key" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 \{1,\}REG_[A-Z_]* \{1,\}//p"; }
 
 # Starts the installed program and closes it by its close box.
 starts() {
@@ -63,6 +72,20 @@ check_mode() {
     find "$drive" -name 'Kelvastro.lnk' | grep -q "Start Menu" || fail "$mode: no Start-menu entry"
     [ "$(registry "$root" DisplayVersion)" = "1.0.0" ] || fail "$mode: no Apps & features entry with the version"
     echo "$mode: installed to ${installed#"$drive"/}, Start-menu entry and Apps & features entry 1.0.0"
+    # What Apps & features shows beside the name: the program's icon, the maker, the size, the site.
+    local icon publisher estimated site
+    icon=$(registry "$root" DisplayIcon)
+    publisher=$(registry "$root" Publisher)
+    estimated=$(registry "$root" EstimatedSize)
+    site=$(registry "$root" URLInfoAbout)
+    [ "$(basename "${icon//\\//}")" = "kelvastro.exe,0" ] || fail "$mode: DisplayIcon is '$icon'"
+    [ "$publisher" = "The Kelvastro developers" ] || fail "$mode: Publisher is '$publisher'"
+    [ $((estimated)) -ge $((size / 1024)) ] || fail "$mode: EstimatedSize $estimated KB for $size bytes"
+    [ "$site" = "https://kelvastro.github.io/" ] && [ "$(registry "$root" HelpLink)" = "$site" ] ||
+        fail "$mode: URLInfoAbout is '$site'"
+    strings -el "$(find "$drive" -name 'Kelvastro.lnk' | head -1)" | grep -qi 'kelvastro\.exe$' ||
+        fail "$mode: the Start-menu entry does not take its icon from kelvastro.exe"
+    echo "$mode: Apps & features: icon $icon, publisher '$publisher', $((estimated)) KB, $site"
     starts "$installed" "${installed#"$drive"/}"
 
     local uninstaller=${installed%/*}/uninstall.exe

@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 ensure_packages cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine64 \
-    fonts-wine nsis zip unzip xvfb xauth openbox xdotool procps
+    fonts-wine nsis zip unzip xvfb xauth openbox xdotool procps librsvg2-bin icoutils
 
 out=${BUILD_DIR:-build-wine}
 # GCC 12 sees a false overlap in std::string's inlined copies at -O2 and above (-Wrestrict).
