@@ -49,8 +49,6 @@ public:
     // changes; a box without the focus then shows the text from its first character.
     virtual void setText(ControlId id, std::string_view text) = 0;
     virtual void setCaption(std::string_view caption) = 0;
-    // What assistive technology calls the window.
-    virtual void setAccessibleName(std::string_view name) = 0;
     // A locked text box keeps its text and can take the focus, but cannot be edited.
     virtual void setLocked(ControlId id, bool locked) = 0;
     virtual void setBackColor(ControlId id, OleColor color) = 0;

@@ -431,11 +431,6 @@ void QtFormView::setCaption(std::string_view caption)
     m_window->setWindowTitle(qtext(caption));
 }
 
-void QtFormView::setAccessibleName(std::string_view name)
-{
-    m_window->setAccessibleName(qtext(name));
-}
-
 void QtFormView::setLocked(ControlId id, bool locked)
 {
     if (auto *edit = qobject_cast<QLineEdit *>(m_widgets[id])) {

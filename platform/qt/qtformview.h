@@ -55,7 +55,6 @@ public:
     std::string text(ControlId id) const override;
     void setText(ControlId id, std::string_view text) override;
     void setCaption(std::string_view caption) override;
-    void setAccessibleName(std::string_view name) override;
     void setLocked(ControlId id, bool locked) override;
     void setBackColor(ControlId id, OleColor color) override;
     void setFocus(ControlId id, FocusCause cause) override;

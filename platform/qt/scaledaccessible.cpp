@@ -88,6 +88,23 @@ QAccessible::State ScaledAccessible::state() const
     return s;
 }
 
+QList<QPair<QAccessibleInterface *, QAccessible::Relation>> ScaledAccessible::relations(
+    QAccessible::Relation match) const
+{
+    auto related = QAccessibleWidget::relations(match);
+    const auto *label = qobject_cast<const QLabel *>(widget());
+    if (!label || !(match & QAccessible::Labelled))
+        return related;
+    // Qt 6.4 has no "description for" relation; "label for" is the one that
+    // tells a screen reader these labels are not text of their own.
+    QWidget *named = label->buddy();
+    if (!named && qobject_cast<FormDialog *>(label->window()) && !label->window()->accessibleDescription().isEmpty())
+        named = label->window();
+    if (QAccessibleInterface *other = named ? QAccessible::queryAccessibleInterface(named) : nullptr)
+        related.append({other, QAccessible::Labelled});
+    return related;
+}
+
 QStringList ScaledAccessible::actionNames() const
 {
     QStringList names = QAccessibleWidget::actionNames();

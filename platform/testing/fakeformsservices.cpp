@@ -17,7 +17,6 @@ public:
     {
         const FormDefinition &def = form.definition();
         caption = std::string(def.caption);
-        accessibleName = std::string(def.accessibleName);
         // Text boxes start empty, as the real front ends show them, until the load step writes them.
         std::transform(def.controls.begin(), def.controls.end(), std::back_inserter(controls),
                        [](const ControlDef &c) {
@@ -43,7 +42,6 @@ public:
         m_owner.captionsWritten.push_back(std::string(def.name) + "=" + std::string(text));
     }
     void setCaption(std::string_view text) override { caption = std::string(text); }
-    void setAccessibleName(std::string_view name) override { accessibleName = std::string(name); }
     void setLocked(ControlId id, bool locked) override
     {
         if (valid(id, ControlKind::TextBox))
@@ -87,7 +85,6 @@ public:
     ControlId focused = kNoControl;
     ControlId announced = kNoControl; // the control that heard it got the focus, until it hears it lost it
     std::string caption;
-    std::string accessibleName;
     bool shown = false;
 
 private:
@@ -470,7 +467,6 @@ std::string FakeFormsServices::focusName(Form &form)
 }
 
 const std::string &FakeFormsServices::caption(Form &form) { return stateOf(form).caption; }
-const std::string &FakeFormsServices::accessibleName(Form &form) { return stateOf(form).accessibleName; }
 bool FakeFormsServices::isShown(Form &form) { return stateOf(form).shown; }
 
 bool FakeFormsServices::showModalWith(Form &form, const std::function<void(Form &)> &user)

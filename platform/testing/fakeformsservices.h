@@ -60,7 +60,6 @@ public:
     ControlId focus(Form &form);
     std::string focusName(Form &form);
     const std::string &caption(Form &form);
-    const std::string &accessibleName(Form &form);
     bool isShown(Form &form);
     // The form that takes input: the main window, or the modal one over it.
     Form *active() const { return m_shown.empty() ? nullptr : m_shown.back(); }

@@ -300,14 +300,6 @@ void Win32FormView::setCaption(std::string_view caption)
         SetWindowTextW(m_window, wide(caption).c_str());
 }
 
-// Windows names a window by its title: a window with a title keeps it, one
-// without is named by its text, which no one sees.
-void Win32FormView::setAccessibleName(std::string_view name)
-{
-    if (m_window && m_definition.caption.empty() && !(GetWindowLongPtrW(m_window, GWL_STYLE) & WS_CAPTION))
-        SetWindowTextW(m_window, wide(name).c_str());
-}
-
 void Win32FormView::setLocked(ControlId id, bool locked)
 {
     if (m_definition.control(id).kind == ControlKind::TextBox && control(id)) {

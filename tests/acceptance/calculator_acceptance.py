@@ -77,6 +77,21 @@ def text_of(node):
     return t.getText(0, -1)
 
 
+def lone_labels(dialog):
+    """The labels of a dialog that name nothing: a screen reader reads those
+    on opening besides the dialog's description, so the text would be heard twice."""
+    lone = []
+    for node in descendants(dialog):
+        if node.getRole() not in (pyatspi.ROLE_LABEL, pyatspi.ROLE_STATIC):
+            continue
+        targets = [relation.getTarget(i) for relation in node.getRelationSet()
+                   if relation.getRelationType() == pyatspi.RELATION_LABEL_FOR
+                   for i in range(relation.getNTargets())]
+        if dialog not in targets:
+            lone.append(node.name)
+    return lone
+
+
 class Program:
     """The real program, and its window as the accessibility bus shows it."""
 
@@ -266,6 +281,7 @@ class CalculatorTest(unittest.TestCase):
         self.assertEqual(told, [], recorder.events)
         self.assertIn("Please follow the tips", tips.description)
         self.assertIn("kelvastro.test", tips.description)
+        self.assertEqual(lone_labels(tips), [])
         keys("space")
 
     def test_about_describes_itself_whole(self):
@@ -276,6 +292,8 @@ class CalculatorTest(unittest.TestCase):
         self.assertTrue(about.name.startswith("About Kelvastro"), about.name)
         for words in ("Kelvastro", "Version 1.0.0", "Happy Trading", "Please follow this tips"):
             self.assertIn(words, about.description)
+        self.assertEqual(about.name, "About Kelvastro")  # the text is the description's, not said twice
+        self.assertEqual(lone_labels(about), [])
         keys("Escape")
 
     def test_shift_tab_reaches_every_field_backwards(self):

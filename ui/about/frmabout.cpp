@@ -36,9 +36,6 @@ void frmAbout::Form_Load()
     v.setCaption(caption);
     v.setText(lblVersion, version);
     v.setText(lblTitle, title);
-    // Short labels are passed over by screen readers, which read a dialog's
-    // longer texts only; the name carries what the title bar does not.
-    v.setAccessibleName(caption + ", " + version + ". " + v.text(lblDescription));
 }
 
 void frmAbout::StartSysInfo()

@@ -51,7 +51,6 @@ public:
     std::string text(ControlId id) const override { return std::string(kControls[id].caption); }
     void setText(ControlId, std::string_view) override {}
     void setCaption(std::string_view) override {}
-    void setAccessibleName(std::string_view) override {}
     void setLocked(ControlId, bool) override {}
     void setBackColor(ControlId, OleColor) override {}
     void setFocus(ControlId, FocusCause) override {}
