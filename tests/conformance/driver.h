@@ -4,6 +4,8 @@
 #include "platform/forms/colorscheme.h"
 #include "platform/forms/form.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -83,6 +85,33 @@ public:
     // Runs `user` inside the modal showing that `open` starts, then returns;
     // a window that `user` left open is closed afterwards.
     virtual Modal whileModal(const std::function<void()> &open, const std::function<void(Form &)> &user) = 0;
+
+protected:
+    // The course each front end's whileModal takes, with its services' inModal
+    // hook: from inside the modal loop `cameUp` lets the window settle and says
+    // whether the caller still takes input; the user's steps run and settle.
+    template <typename Services>
+    Modal runModal(Services &forms, const std::function<void()> &open, const std::function<void(Form &)> &user,
+                   const std::function<bool(Form &)> &cameUp, const std::function<void()> &settle)
+    {
+        Modal result;
+        forms.inModal = [&](Form &shown) {
+            result.form = &shown;
+            result.callerTookInput = cameUp(shown);
+            user(shown);
+            settle();
+            result.leftOpen = isOpen(shown);
+            if (result.leftOpen)
+                forms.unload(shown);
+        };
+        open();
+        if (forms.inModal) {
+            forms.inModal = nullptr;
+            ADD_FAILURE() << "no modal window was shown";
+        }
+        settle();
+        return result;
+    }
 };
 
 // The driver of the front end this test program is built for.

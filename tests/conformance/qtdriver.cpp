@@ -227,25 +227,14 @@ public:
 
     Modal whileModal(const std::function<void()> &open, const std::function<void(Form &)> &user) override
     {
-        Modal result;
-        m_forms.inModal = [this, &result, &user](Form &shown) {
-            result.form = &shown;
-            EXPECT_TRUE(QTest::qWaitForWindowActive(m_forms.window(shown)));
-            settle();
-            result.callerTookInput = callerTakesAClick();
-            user(shown);
-            settle();
-            result.leftOpen = isOpen(shown);
-            if (result.leftOpen)
-                m_forms.unload(shown);
-        };
-        open();
-        if (m_forms.inModal) {
-            m_forms.inModal = nullptr;
-            ADD_FAILURE() << "no modal window was shown";
-        }
-        settle();
-        return result;
+        return runModal(
+            m_forms, open, user,
+            [this](Form &shown) {
+                EXPECT_TRUE(QTest::qWaitForWindowActive(m_forms.window(shown)));
+                settle();
+                return callerTakesAClick();
+            },
+            [this] { settle(); });
     }
 
 private:

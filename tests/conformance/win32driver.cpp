@@ -7,6 +7,7 @@
 #include "platform/system/utf16.h"
 #include "platform/win32/win32formsservices.h"
 #include "tests/conformance/driver.h"
+#include "tests/platform/win32/win32testloop.h"
 
 #include <gtest/gtest.h>
 
@@ -20,46 +21,6 @@ namespace kelvastro::conformance {
 
 namespace {
 
-std::string textOf(HWND hwnd)
-{
-    const int length = GetWindowTextLengthW(hwnd);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(hwnd, text.data(), length + 1);
-    return fromWide(text.data(), static_cast<std::size_t>(std::max(copied, 0)));
-}
-
-// Runs `g_next` once from inside whatever message loop is running when its timer fires.
-std::function<void()> g_next;
-void CALLBACK runNext(HWND, UINT, UINT_PTR id, DWORD)
-{
-    KillTimer(nullptr, id);
-    auto next = std::move(g_next);
-    g_next = nullptr;
-    if (next)
-        next();
-}
-void soon(std::function<void()> work)
-{
-    g_next = std::move(work);
-    SetTimer(nullptr, 0, 1, runNext);
-}
-
-HWND visibleBoxOfThisThread()
-{
-    HWND box = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM found) {
-            wchar_t name[16] = {};
-            GetClassNameW(hwnd, name, 16);
-            if (std::wstring(name) == L"#32770" && IsWindowVisible(hwnd))
-                *reinterpret_cast<HWND *>(found) = hwnd;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&box));
-    return box;
-}
-
 class Services final : public Win32FormsServices {
 public:
     std::vector<std::string> messages;
@@ -69,7 +30,7 @@ public:
     {
         if (auto user = std::move(inModal)) {
             inModal = nullptr;
-            soon([user, &form] { user(form); });
+            runInTheNextLoop([user, &form] { user(form); });
         }
         Win32FormsServices::showModal(form);
     }
@@ -85,9 +46,9 @@ protected:
 private:
     static void pressOkWhenShown(int tries)
     {
-        soon([tries] {
+        runInTheNextLoop([tries] {
             if (const HWND box = visibleBoxOfThisThread()) {
-                EXPECT_EQ(textOf(box), "Kelvastro");
+                EXPECT_EQ(windowText(box), "Kelvastro");
                 PostMessageW(box, WM_COMMAND, IDOK, 0);
             } else if (tries < 500) {
                 pressOkWhenShown(tries + 1);
@@ -181,7 +142,7 @@ public:
             SendMessageW(v.statusBar(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(shown));
             return fromWide(shown, wcslen(shown));
         }
-        return v.control(id) ? textOf(v.control(id)) : v.text(id);
+        return v.control(id) ? windowText(v.control(id)) : v.text(id);
     }
     Selection selection(Form &form, ControlId id) override
     {
@@ -212,7 +173,7 @@ public:
     std::string caption(Form &form) override
     {
         const HWND window = m_forms.rendered(form).window();
-        return (GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION ? textOf(window) : std::string();
+        return (GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION ? windowText(window) : std::string();
     }
     bool isOpen(Form &form) override { return IsWindowVisible(m_forms.rendered(form).window()) != FALSE; }
 
@@ -235,23 +196,13 @@ public:
 
     Modal whileModal(const std::function<void()> &open, const std::function<void(Form &)> &user) override
     {
-        Modal result;
-        m_forms.inModal = [this, &result, &user](Form &shown) {
-            result.form = &shown;
-            pump();
-            result.callerTookInput = m_caller && IsWindowEnabled(m_forms.rendered(*m_caller).window());
-            user(shown);
-            result.leftOpen = isOpen(shown);
-            if (result.leftOpen)
-                m_forms.unload(shown);
-        };
-        open();
-        if (m_forms.inModal) {
-            m_forms.inModal = nullptr;
-            ADD_FAILURE() << "no modal window was shown";
-        }
-        pump();
-        return result;
+        return runModal(
+            m_forms, open, user,
+            [this](Form &) {
+                pump();
+                return m_caller && IsWindowEnabled(m_forms.rendered(*m_caller).window());
+            },
+            [this] { pump(); });
     }
 
 private:

@@ -5,6 +5,7 @@
 #include "platform/system/utf16.h"
 #include "platform/testing/fakesystemservices.h"
 #include "platform/win32/win32formsservices.h"
+#include "tests/platform/win32/win32testloop.h"
 #include "ui/calculator/kelvastro.h"
 #include "ui/calculator/kelvastrodefinition.h"
 
@@ -32,16 +33,6 @@ std::wstring besideThisProgram(const wchar_t *name)
     std::wstring folder(path);
     folder.erase(folder.find_last_of(L"\\/") + 1);
     return folder + name;
-}
-
-std::function<void()> g_inModal;
-void CALLBACK runInModal(HWND, UINT, UINT_PTR id, DWORD)
-{
-    KillTimer(nullptr, id);
-    auto action = std::move(g_inModal);
-    g_inModal = nullptr;
-    if (action)
-        action();
 }
 
 class Accessibility : public testing::Test {
@@ -257,12 +248,13 @@ TEST_P(Dialogs, AreDialogsThatSayTheirText)
 {
     const DialogRow &row = GetParam();
     Lines objects;
-    g_inModal = [&] {
-        const HWND dialog = GetActiveWindow();
-        objects = tree(dialog);
-        PostMessageW(dialog, WM_CLOSE, 0, 0);
-    };
-    SetTimer(nullptr, 0, 50, runInModal);
+    runInTheNextLoop(
+        [&] {
+            const HWND dialog = GetActiveWindow();
+            objects = tree(dialog);
+            PostMessageW(dialog, WM_CLOSE, 0, 0);
+        },
+        50);
     SendMessageW(view().window(), WM_COMMAND, MAKEWPARAM(Win32FormView::kIdBase + row.item, 0), 0);
     pump();
     print(objects);

@@ -11,6 +11,7 @@
 #include "ui/about/sysinfolauncher.h"
 #include "ui/calculator/kelvastro.h"
 #include "ui/calculator/kelvastrodefinition.h"
+#include "tests/platform/win32/win32testloop.h"
 #include "ui/tips/frmsplashdefinition.h"
 
 #include <gtest/gtest.h>
@@ -53,25 +54,6 @@ protected:
     }
 };
 
-std::string textOf(HWND hwnd)
-{
-    wchar_t buffer[512] = {};
-    const int length = GetWindowTextW(hwnd, buffer, 512);
-    return fromWide(buffer, static_cast<std::size_t>(length));
-}
-
-// Runs `action` from inside the modal loop the next call opens, with a
-// deadline: a window that does not close fails the test instead of hanging it.
-std::function<void()> g_inModal;
-void CALLBACK runInModal(HWND, UINT, UINT_PTR id, DWORD)
-{
-    KillTimer(nullptr, id);
-    auto action = std::move(g_inModal);
-    g_inModal = nullptr;
-    if (action)
-        action();
-}
-
 class Win32Window : public testing::Test {
 protected:
     void SetUp() override
@@ -89,7 +71,7 @@ protected:
     Win32FormView &view() { return forms.rendered(*window); }
     HWND main() { return view().window(); }
     HWND control(ControlId id) { return view().control(id); }
-    std::string text(ControlId id) { return textOf(control(id)); }
+    std::string text(ControlId id) { return windowText(control(id)); }
     ControlId focus() { return view().focus(); }
 
     // Everything queued, through the program's own keyboard rules, as its loop would.
@@ -142,8 +124,7 @@ protected:
     // after `deadline` if it has not closed by then.
     void whileModal(std::function<void()> action)
     {
-        g_inModal = std::move(action);
-        SetTimer(nullptr, 0, 10, runInModal);
+        runInTheNextLoop(std::move(action), 10);
     }
     std::array<std::string, 5> results()
     {
@@ -200,7 +181,7 @@ TEST_F(Win32Window, EveryLabelledFieldComesRightAfterTheStaticThatNamesIt)
         wchar_t className[32] = {};
         GetClassNameW(before, className, 32);
         EXPECT_STREQ(className, L"Static") << box;
-        EXPECT_EQ(textOf(before), std::string(spokenName(definition(), box))) << box;
+        EXPECT_EQ(windowText(before), std::string(spokenName(definition(), box))) << box;
     }
 }
 
@@ -230,21 +211,11 @@ TEST_F(Win32Window, TheSystemsOwnBoxCarriesTheTitleAndClosesByOk)
     bool ownerDisabled = false;
     // The box runs its own loop; the timer looks for it from inside that loop.
     whileModal([&] {
-        HWND box = nullptr;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND hwnd, LPARAM found) {
-                wchar_t name[16] = {};
-                GetClassNameW(hwnd, name, 16);
-                if (std::wstring(name) == L"#32770" && IsWindowVisible(hwnd))
-                    *reinterpret_cast<HWND *>(found) = hwnd;
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&box));
+        const HWND box = visibleBoxOfThisThread();
         if (!box)
             return;
-        title = textOf(box);
-        message = textOf(GetDlgItem(box, 0xFFFF));
+        title = windowText(box);
+        message = windowText(GetDlgItem(box, 0xFFFF));
         ownerDisabled = !IsWindowEnabled(main());
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     });
@@ -342,9 +313,9 @@ protected:
             Win32FormView *about = forms.find("frmAbout");
             if (!about)
                 return;
-            seen.caption = textOf(about->window());
-            seen.title = textOf(about->control(about::lblTitle));
-            seen.version = textOf(about->control(about::lblVersion));
+            seen.caption = windowText(about->window());
+            seen.title = windowText(about->control(about::lblTitle));
+            seen.version = windowText(about->control(about::lblVersion));
             seen.mainDisabled = !IsWindowEnabled(main());
             click(about->control(button));
             seen.closed = !IsWindowVisible(about->window());
