@@ -28,6 +28,20 @@ UINT systemDpi()
 
 } // namespace
 
+void drawPlain(HWND control, bool plain)
+{
+    // Looked up, not linked: the program imports no more of the system than it must.
+    using SetWindowThemeFn = HRESULT(WINAPI *)(HWND, LPCWSTR, LPCWSTR);
+    static const auto setWindowTheme = [] {
+        const HMODULE module = LoadLibraryW(L"uxtheme.dll");
+        return module ? reinterpret_cast<SetWindowThemeFn>(
+                            reinterpret_cast<void *>(GetProcAddress(module, "SetWindowTheme")))
+                      : nullptr;
+    }();
+    if (setWindowTheme && control)
+        setWindowTheme(control, plain ? L" " : nullptr, plain ? L" " : nullptr); // no style of that name: none
+}
+
 UINT dpiOf(HWND window)
 {
     using GetDpiForWindowFn = UINT(WINAPI *)(HWND);

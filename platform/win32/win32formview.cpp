@@ -111,8 +111,10 @@ void Win32FormView::create(HWND owner)
         if (def.kind == ControlKind::TextBox && !def.accessibleName.empty())
             annotateName(control(id), wide(spokenName(m_definition, id))); // no label of its own says it
     }
-    if (statusBar())
+    if (statusBar()) {
         markLiveRegion(statusBar());
+        win32::drawPlain(statusBar(), m_services.scheme().highContrast());
+    }
     if (m_canvas) {
         const PixelRect table = clientRect(m_definition, static_cast<int>(m_gdi.dpi()));
         m_viewport.setCanvasSize({table.width, table.height});

@@ -237,8 +237,10 @@ LRESULT Win32FormView::onSysColorChange()
 {
     m_services.updateScheme();
     m_gdi.dropBrushes();
-    if (statusBar())
+    if (statusBar()) {
+        win32::drawPlain(statusBar(), m_services.scheme().highContrast());
         SendMessageW(statusBar(), WM_SYSCOLORCHANGE, 0, 0);
+    }
     InvalidateRect(m_window, nullptr, TRUE);
     return 0;
 }

@@ -16,6 +16,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <map>
+
 using namespace kelvastro;
 using namespace kelvastro::calculator;
 
@@ -181,6 +184,48 @@ TEST_F(Desktop, ALargeEnoughScreenShowsTheDesignedSize)
     RECT viewport{};
     GetClientRect(GetParent(view().surface()), &viewport);
     EXPECT_EQ(viewport.bottom, MulDiv(definition().clientHeight, dpi, 1440));
+}
+
+// The contrast of what stands out most in a window's own painting against its commonest colour.
+double paintedContrast(HWND hwnd)
+{
+    RECT r{};
+    GetClientRect(hwnd, &r);
+    const HDC screen = GetDC(hwnd);
+    const HDC memory = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right, r.bottom);
+    const HGDIOBJ old = SelectObject(memory, bitmap);
+    SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+    std::map<COLORREF, int> counts;
+    for (int y = 2; y < r.bottom - 2; ++y)
+        for (int x = 2; x < r.right - 2; ++x)
+            ++counts[GetPixel(memory, x, y)];
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(hwnd, screen);
+    if (counts.empty())
+        return 1.0;
+    const auto back = std::max_element(counts.begin(), counts.end(),
+                                       [](const auto &a, const auto &b) { return a.second < b.second; });
+    double best = 1.0;
+    for (const auto &[colour, count] : counts)
+        best = std::max(best, contrast(rgbOfBgr(colour), rgbOfBgr(back->first)));
+    return best;
+}
+
+// The status line paints its message readably: in High Contrast, Wine would
+// otherwise write the system's light text on its visual style's light pane.
+TEST_F(Desktop, TheStatusLineIsReadable)
+{
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1); // the rate opens, and the status line says so
+    PostMessageW(GetFocus(), WM_KEYUP, VK_ESCAPE, 0xC0000001);
+    pump();
+    const HWND bar = view().statusBar();
+    ASSERT_NE(bar, nullptr);
+    const double shown = paintedContrast(bar);
+    std::printf("status line: %.2f:1\n", shown);
+    EXPECT_GE(shown, 4.5);
 }
 
 // Drawn in an outline face, the 24-point "%" is as tall as 24 points make it.
