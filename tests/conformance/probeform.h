@@ -17,7 +17,7 @@ public:
     enum Control : ControlId { nameLabel, first, second, third, okButton, cancelButton };
 
     // The start-up window, or a dialog with its Cancel button as the cancel button.
-    ProbeForm(FormsServices &services, bool dialog = false);
+    explicit ProbeForm(FormsServices &services, bool dialog = false);
 
     void handle(const FormEvent &event) override;
 

@@ -130,13 +130,13 @@ public:
         // One key event per character, as a keyboard or an input method sends them.
         for (const uint cp : qtext(utf8).toUcs4()) {
             const auto c = static_cast<char32_t>(cp);
-            const QString text = QString::fromUcs4(&c, 1);
+            const QString typed = QString::fromUcs4(&c, 1);
             Qt::Key key = Qt::Key_unknown;
             if (c < 0x80 && QChar(c).isLetterOrNumber())
                 key = static_cast<Qt::Key>(QChar(c).toUpper().unicode());
             else if (c == U' ')
                 key = Qt::Key_Space;
-            send(key, text);
+            send(key, typed);
         }
     }
 
@@ -168,7 +168,7 @@ public:
 
     void click(Form &form, ControlId id) override
     {
-        QtFormView &v = m_forms.rendered(form);
+        const QtFormView &v = m_forms.rendered(form);
         if (id == kNoControl) {
             clickAt(v.window(), QPoint(2, 2));
         } else if (QAction *action = v.action(id)) {
@@ -234,7 +234,7 @@ public:
                 settle();
                 return callerTakesAClick();
             },
-            [this] { settle(); });
+            [] { settle(); });
     }
 
 private:
@@ -277,7 +277,7 @@ private:
     {
         if (!m_caller)
             return false;
-        QtFormView &v = m_forms.rendered(*m_caller);
+        const QtFormView &v = m_forms.rendered(*m_caller);
         ControlId other = kNoControl;
         for (ControlId id : tabOrder(m_caller->definition()))
             if (v.widget(id) != v.window()->focusWidget())

@@ -62,7 +62,8 @@ SystemPalette highContrastWhite()
 
 struct Desktop {
     const char *name;
-    SystemPalette palette;
+    // cppcheck-suppress unusedStructMember
+    SystemPalette palette; // read through GetParam()
 };
 
 void PrintTo(const Desktop &d, std::ostream *os) { *os << d.name; }
