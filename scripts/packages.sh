@@ -5,7 +5,7 @@
 kelvastro_build_packages=(cmake ninja-build g++ qt6-base-dev librsvg2-bin fonts-liberation fonts-texgyre)
 kelvastro_test_packages=(libgtest-dev libgmock-dev)
 # The real program under an X server and window manager, read through the accessibility bus.
-kelvastro_acceptance_packages=(xvfb xauth xdotool xclip x11-utils openbox dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+kelvastro_acceptance_packages=(xvfb xauth xdotool x11-xkb-utils xclip x11-utils openbox dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
     imagemagick)
 
 ensure_packages() {

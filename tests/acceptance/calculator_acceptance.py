@@ -522,28 +522,50 @@ class ScaledScreenTest(unittest.TestCase):
 
 
 class NotationTest(unittest.TestCase):
-    def run_trade(self, locale, buying, quantity, selling):
-        program = Program(locale)
+    def run_trade(self, locale, buying, quantity, selling, layout=None):
+        # A user of these digits types them from a keyboard layout that has them. Without one, xdotool
+        # binds each character to a spare key for the moment of the press, and under load the key can
+        # reach the program after the binding is gone: the character never arrives (xdotool's own
+        # BUGS section). Full-width digits come from an input method, which no layout stands in for.
+        if layout:
+            subprocess.run(["setxkbmap"] + layout.split(), check=True)
         try:
-            type_text(buying)
-            keys("Tab")
-            type_text(quantity)
-            program.click("Selling Price")
-            type_text(selling)
-            return {name: program.field_text(name)
-                    for name in ("Total buying Price including Brokerage", "Brokerage %",
-                                 "Total Selling Amount Including Brokerage", "Change in Price %")}
+            program = Program(locale)
+            try:
+                self.enter(program, "Buying Price", buying)
+                keys("Tab")
+                self.enter(program, "Quantity", quantity)
+                program.click("Selling Price")
+                self.enter(program, "Selling Price", selling)
+                return {name: program.field_text(name)
+                        for name in ("Total buying Price including Brokerage", "Brokerage %",
+                                     "Total Selling Amount Including Brokerage", "Change in Price %")}
+            finally:
+                program.close()
         finally:
-            program.close()
+            if layout:
+                subprocess.run(["setxkbmap", "us"], check=True)
+
+    def enter(self, program, name, text):
+        # Characters xdotool has to bind for the moment (the full-width ones) can still be lost that way;
+        # such a try is typed again, whole. What the program does with what arrived is the test.
+        for _ in range(3):
+            type_text(text)
+            try:
+                wait_for(lambda: program.field_text(name) == text, 3)
+                return
+            except AssertionError:
+                keys("ctrl+a", "BackSpace")
+        self.fail("%s reads %r after typing %r" % (name, program.field_text(name), text))
 
     def test_arabic_digits(self):
-        fields = self.run_trade("ar_EG", "١٠", "٥", "١٢")
+        fields = self.run_trade("ar_EG", "١٠", "٥", "١٢", layout="ara -variant digits")
         self.assertEqual(fields["Brokerage %"], "٠٫٣")
         self.assertEqual(fields["Total buying Price including Brokerage"], "٥٠٫١٥")
         self.assertEqual(fields["Total Selling Amount Including Brokerage"], "٥٩٫٨٢")
 
     def test_persian_digits(self):
-        fields = self.run_trade("fa_IR", "۱۰", "۵", "۱۲")
+        fields = self.run_trade("fa_IR", "۱۰", "۵", "۱۲", layout="ir")
         self.assertEqual(fields["Total buying Price including Brokerage"], "۵۰٫۱۵")
         self.assertEqual(fields["Change in Price %"], "۲۰")
 
