@@ -80,7 +80,7 @@ Look ColorScheme::designed(OleColor text, OleColor back) const
     const Look platform{rgbIn(text, m_base), rgbIn(back, m_base)};
     if (!isSystemColor(text) && !isSystemColor(back))
         return platform; // the definition's own pair, as designed
-    const SystemPalette classic = classicPalette();
+    static const SystemPalette classic = classicPalette();
     const Look design{rgbIn(text, classic), rgbIn(back, classic)};
     const double wanted = std::min(kReadable, contrast(design.text, design.back));
     return contrast(platform.text, platform.back) >= wanted ? platform : design;
@@ -170,11 +170,6 @@ Rgb ColorScheme::focusRing(const FormDefinition &form) const
     if (m_platform.highContrast && contrast(m_platform[kHighlight], surface.back) >= 3.0)
         return m_platform[kHighlight];
     return surface.text;
-}
-
-Rgb ColorScheme::systemColor(int index) const
-{
-    return m_base[index % kSystemColorCount];
 }
 
 } // namespace kelvastro

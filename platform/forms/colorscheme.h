@@ -63,8 +63,6 @@ public:
     Rgb line(const FormDefinition &form, const ControlDef &line) const;
     // The ring round the field with the focus, on the window's surface.
     Rgb focusRing(const FormDefinition &form) const;
-    // System colour nn as this scheme shows it where the definition names it.
-    Rgb systemColor(int index) const;
 
 private:
     Look designed(OleColor text, OleColor back) const;

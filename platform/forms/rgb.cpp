@@ -24,9 +24,4 @@ Rgb classicSystemColor(int index)
     return rgbOfBgr(kClassic[static_cast<std::size_t>(index)]);
 }
 
-Rgb classicRgb(OleColor color)
-{
-    return isSystemColor(color) ? classicSystemColor(systemColorIndex(color)) : rgbOfBgr(color & 0x00FFFFFFu);
-}
-
 } // namespace kelvastro

@@ -28,7 +28,4 @@ inline constexpr int kSystemColorCount = 31;
 // windows were designed on; black for a number it does not have.
 Rgb classicSystemColor(int index);
 
-// A definition's colour in the classic scheme.
-Rgb classicRgb(OleColor color);
-
 } // namespace kelvastro

@@ -543,14 +543,7 @@ bool QtFormView::focusEvent(ControlId id, QWidget *control, QEvent *event)
 // The keyboard rules, before the control sees the key. True when the key was used.
 bool QtFormView::keyEvent(const QKeyEvent *event)
 {
-    const KeyStroke stroke = strokeOf(event);
-    if (stroke.key == KeyStroke::Key::Character && !stroke.ctrl && !stroke.alt) {
-        // A letter reaches the rules only where it types nothing: on a button.
-        const ControlId focused = focus();
-        if (focused == kNoControl || m_definition.control(focused).kind != ControlKind::Button)
-            return false;
-    }
-    const KeyOutcome outcome = keyOutcome(m_definition, m_commands, *this, stroke);
+    const KeyOutcome outcome = keyOutcome(m_definition, m_commands, *this, strokeOf(event));
     switch (outcome.kind) {
     case KeyOutcome::Kind::MoveFocus:
         setFocus(outcome.control, outcome.cause);

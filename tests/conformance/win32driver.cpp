@@ -206,17 +206,7 @@ public:
     }
 
 private:
-    // Everything queued, through the program's own keyboard rules, as its loop would.
-    void pump()
-    {
-        MSG msg{};
-        for (int round = 0; round < 3; ++round) {
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-                if (msg.message != WM_QUIT)
-                    m_forms.dispatch(msg);
-            Sleep(1);
-        }
-    }
+    void pump() { pumpThrough(m_forms); }
     static HWND target()
     {
         if (const HWND focused = GetFocus())

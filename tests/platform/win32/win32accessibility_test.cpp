@@ -42,16 +42,7 @@ protected:
         forms.show(window);
         pump();
     }
-    void pump(int rounds = 3)
-    {
-        MSG msg{};
-        for (int round = 0; round < rounds; ++round) {
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-                if (msg.message != WM_QUIT)
-                    forms.dispatch(msg);
-            Sleep(5);
-        }
-    }
+    void pump(int rounds = 3) { pumpThrough(forms, rounds, 5); }
     // Keeps answering the probe's questions, which come in as messages, until `handle` is signalled.
     void waitPumping(HANDLE handle, DWORD ms = 20000)
     {

@@ -7,6 +7,7 @@
 #include "platform/testing/fakesystemservices.h"
 #include "platform/win32/win32design.h"
 #include "platform/win32/win32formsservices.h"
+#include "tests/platform/win32/win32testloop.h"
 #include "ui/calculator/kelvastro.h"
 #include "ui/calculator/kelvastrodefinition.h"
 
@@ -31,16 +32,7 @@ protected:
         forms.show(window);
         pump();
     }
-    void pump()
-    {
-        MSG msg{};
-        for (int round = 0; round < 3; ++round) {
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-                if (msg.message != WM_QUIT)
-                    forms.dispatch(msg);
-            Sleep(1);
-        }
-    }
+    void pump() { pumpThrough(forms); }
     void tab()
     {
         PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 1);

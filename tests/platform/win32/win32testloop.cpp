@@ -2,6 +2,7 @@
 #include "tests/platform/win32/win32testloop.h"
 
 #include "platform/system/utf16.h"
+#include "platform/win32/win32formsservices.h"
 
 #include <algorithm>
 #include <utility>
@@ -22,6 +23,18 @@ void CALLBACK runNext(HWND, UINT, UINT_PTR id, DWORD)
 }
 
 } // namespace
+
+void pumpThrough(Win32FormsServices &forms, int rounds, DWORD restMs)
+{
+    MSG msg{};
+    for (int round = 0; round < rounds; ++round) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            if (msg.message != WM_QUIT)
+                forms.dispatch(msg);
+        if (restMs)
+            Sleep(restMs);
+    }
+}
 
 void runInTheNextLoop(std::function<void()> work, UINT delayMs)
 {

@@ -74,14 +74,7 @@ protected:
     std::string text(ControlId id) { return windowText(control(id)); }
     ControlId focus() { return view().focus(); }
 
-    // Everything queued, through the program's own keyboard rules, as its loop would.
-    void pump()
-    {
-        MSG msg{};
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            if (msg.message != WM_QUIT)
-                forms.dispatch(msg);
-    }
+    void pump() { pumpThrough(forms, 1, 0); }
     void type(std::wstring_view characters)
     {
         for (wchar_t c : characters) {
