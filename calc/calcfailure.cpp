@@ -9,6 +9,8 @@ FailureKind CalcFailure::kind() const
     case FailureReason::Empty:
     case FailureReason::NotANumber:
     case FailureReason::OutOfRange:
+    case FailureReason::MixedScripts:
+    case FailureReason::NotADigit:
         return FailureKind::Conversion;
     case FailureReason::DivisionByZero:
     case FailureReason::Invalid:
@@ -38,6 +40,13 @@ std::string describe(const CalcFailure &failure)
         break;
     case FailureReason::OutOfRange:
         out.append(read).append(" is too large.");
+        break;
+    case FailureReason::MixedScripts:
+        out.append(read).append(" mixes the digits of two scripts.");
+        break;
+    case FailureReason::NotADigit:
+        // The Tamil layout types ten on its 0 key: a zero that looks typed is not one.
+        out.append(read).append(" holds a Tamil number sign (\u0BF0 \u0BF1 \u0BF2), not a digit.");
         break;
     case FailureReason::DivisionByZero:
         out += failure.target == Field::PriceChange ? "division by zero (Buying Price is 0)."

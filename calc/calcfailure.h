@@ -16,6 +16,8 @@ enum class FailureReason {
     Empty,          // conversion: the field read is empty
     NotANumber,     // conversion: the field read holds no number
     OutOfRange,     // conversion: the field read holds a number too large for a double
+    MixedScripts,   // conversion: the field read holds digits of two scripts
+    NotADigit,      // conversion: the field read holds a Tamil number sign where a digit belongs
     DivisionByZero, // arithmetic
     Invalid,        // arithmetic: 0 / 0 and its like
     Overflow,       // arithmetic: the result is too large

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/numbertext.h"
 
+#include "calc/decimaldigits.h"
+#include "calc/utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -12,57 +15,18 @@ namespace kelvastro {
 
 namespace {
 
-// Blanks that may surround a number: what a keyboard, a spreadsheet copy or a
-// locale's own grouping puts there.
-// A spreadsheet cell copies with its line break, so CR and LF count as well.
+// Blanks that may surround a number: what a keyboard or a locale's own
+// grouping puts there, and the tab and line break of a spreadsheet cell. The
+// first four can also group digits where the locale groups with a blank; a
+// tab or line break inside a number is where one pasted cell ends and the next
+// begins, so joining the two would make one wrong number of them.
 constexpr std::array<std::string_view, 7> kBlanks{
-    " ", "\t", "\r", "\n", "\xC2\xA0" /* no-break space */, "\xE2\x80\xAF" /* narrow no-break space */,
-    "\xE2\x80\x87" /* figure space */,
+    " ", "\xC2\xA0" /* no-break space */, "\xE2\x80\xAF" /* narrow no-break space */,
+    "\xE2\x80\x87" /* figure space */, "\t", "\r", "\n",
 };
+constexpr std::size_t kGroupingBlanks = 4;
 constexpr std::string_view kMinusSign = "\xE2\x88\x92";
 constexpr std::string_view kRightSingleQuote = "\xE2\x80\x99"; // Swiss grouping, typed as '
-
-// Decodes one UTF-8 sequence at s[i], advancing i; a broken sequence yields
-// U+FFFD and one byte, which then fails to read like any other stray character.
-char32_t decodeAt(std::string_view s, std::size_t &i)
-{
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    const std::size_t length = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
-    if (length == 0 || i + length > s.size()) {
-        ++i;
-        return U'\uFFFD';
-    }
-    char32_t cp = length == 1 ? b0 : b0 & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto b = static_cast<unsigned char>(s[i + k]);
-        if ((b & 0xC0) != 0x80) {
-            ++i;
-            return U'\uFFFD';
-        }
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    i += length;
-    return cp;
-}
-
-void appendUtf8(std::string &out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
 
 // The direction marks that Arabic and Persian notation put before a sign:
 // invisible, and no part of the number.
@@ -80,16 +44,22 @@ char32_t halfWidth(char32_t cp)
     return cp;
 }
 
+// Ten, a hundred and a thousand: the Tamil layout types them on its 0, - and
+// = keys, for it has no zero. They are numbers of a system that counts in
+// tens and hundreds rather than by place, so "௧௰" may mean one ten or a one
+// and a zero typed by a finger that wanted a zero: neither is read.
+bool isTamilNumber(char32_t cp) { return cp >= U'\u0BF0' && cp <= U'\u0BF2'; }
+
 bool hasNonAscii(std::string_view s)
 {
     return std::any_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
-std::size_t blankAt(std::string_view s)
+std::size_t blankAt(std::string_view s, std::size_t kinds = kBlanks.size())
 {
-    for (auto b : kBlanks)
-        if (s.starts_with(b))
-            return b.size();
+    for (std::size_t k = 0; k < kinds; ++k)
+        if (s.starts_with(kBlanks[k]))
+            return kBlanks[k].size();
     return 0;
 }
 
@@ -169,12 +139,12 @@ struct Scan {
 
 NumberText::NumberText(NumberLocale locale) : m_locale(std::move(locale))
 {
-    m_groupIsBlank = !m_locale.group.empty() && blankAt(m_locale.group) == m_locale.group.size();
+    m_groupIsBlank = !m_locale.group.empty() && blankAt(m_locale.group, kGroupingBlanks) == m_locale.group.size();
     const char decimal = m_locale.decimal.size() == 1 ? m_locale.decimal.front() : '\0';
     m_plainDecimal = isDigit(decimal) || decimal == '-' || decimal == '+' ? '\0' : decimal;
     if (!m_locale.zeroDigit.empty()) {
         std::size_t i = 0;
-        m_zero = decodeAt(m_locale.zeroDigit, i);
+        m_zero = decodeUtf8At(m_locale.zeroDigit, i);
     }
 }
 
@@ -187,19 +157,29 @@ FieldValue NumberText::read(std::string_view text) const
             return {*plain, ReadError::None};
     if (!hasNonAscii(text))
         return readNormalized(text);
-    // The locale's own digits and full-width characters read as ASCII ones,
-    // and direction marks drop out.
+    // Digits of any one script read as ASCII ones, whatever the locale
+    // writes, since the keyboard layout decides what a person types; full-width
+    // characters stand for their ASCII twins, and direction marks drop out.
     std::string normalized;
     normalized.reserve(text.size());
+    char32_t script = 0;
     for (std::size_t i = 0; i < text.size();) {
         const std::size_t start = i;
-        const char32_t cp = decodeAt(text, i);
-        if (m_zero != U'0' && cp >= m_zero && cp <= m_zero + 9)
-            normalized.push_back(static_cast<char>('0' + (cp - m_zero)));
-        else if (const char32_t ascii = halfWidth(cp); ascii != cp)
+        const char32_t cp = decodeUtf8At(text, i);
+        if (const auto digit = decimalDigit(cp)) {
+            // Two scripts in one number are a slip of the layout or a paste
+            // of two things; guessing which digits were meant would be a guess.
+            if (script != 0 && digit->script != script)
+                return {0.0, ReadError::MixedScripts};
+            script = digit->script;
+            normalized.push_back(static_cast<char>('0' + digit->value));
+        } else if (isTamilNumber(cp)) {
+            return {0.0, ReadError::NotADigit};
+        } else if (const char32_t ascii = halfWidth(cp); ascii != cp) {
             normalized.push_back(static_cast<char>(ascii));
-        else if (!isDirectionMark(cp))
+        } else if (!isDirectionMark(cp)) {
             normalized.append(text.substr(start, i - start));
+        }
     }
     return readNormalized(normalized);
 }
@@ -248,7 +228,7 @@ FieldValue NumberText::readNormalized(std::string_view text) const
             return m_locale.group.size();
         if (m_locale.group == kRightSingleQuote && rest.starts_with('\''))
             return 1;
-        return m_groupIsBlank ? blankAt(rest) : 0;
+        return m_groupIsBlank ? blankAt(rest, kGroupingBlanks) : 0;
     };
 
     // Integer part, with the locale's grouping where the user wrote one.

@@ -11,8 +11,10 @@ namespace kelvastro {
 enum class ReadError {
     None,
     Empty,      // the text is empty
-    NotANumber, // anything that is not a decimal number in the user's notation
-    OutOfRange, // a number too large for a double
+    NotANumber,   // anything that is not a decimal number in the user's notation
+    OutOfRange,   // a number too large for a double
+    MixedScripts, // digits of two scripts in one number (ASCII and full-width count as one)
+    NotADigit,    // a Tamil number sign (ten, hundred, thousand), which its layout types for a digit
 };
 
 struct FieldValue {
@@ -23,8 +25,9 @@ struct FieldValue {
 };
 
 // The two conversions between a field's text and a double: reading what the
-// user typed in their own notation, and writing a result the way a person
-// reads it (15 significant digits, like C's %.15G with the locale's separator).
+// user typed in their own notation, with the digits of any script, and writing
+// a result the way a person reads it (15 significant digits, like C's %.15G
+// with the locale's separator and digits).
 class NumberText {
 public:
     explicit NumberText(NumberLocale locale = NumberLocale::plain());
@@ -40,7 +43,7 @@ private:
     std::string nativeDigits(std::string_view ascii) const;
 
     NumberLocale m_locale;
-    char32_t m_zero = U'0';       // the locale's digit zero, when it is not ASCII
+    char32_t m_zero = U'0';       // the zero of the digits results are written in
     bool m_groupIsBlank = false; // then any blank that looks like it is accepted too
     char m_plainDecimal = '\0';  // a one-byte decimal separator, for the quick path
 };

@@ -50,6 +50,10 @@ FailureReason reasonFor(ReadError error)
         return FailureReason::Empty;
     case ReadError::OutOfRange:
         return FailureReason::OutOfRange;
+    case ReadError::MixedScripts:
+        return FailureReason::MixedScripts;
+    case ReadError::NotADigit:
+        return FailureReason::NotADigit;
     case ReadError::None:
     case ReadError::NotANumber:
         break;

@@ -3,10 +3,13 @@
 # and nothing when all are there, so a second run starts at once.
 
 kelvastro_build_packages=(cmake ninja-build g++ qt6-base-dev librsvg2-bin fonts-liberation fonts-texgyre)
-kelvastro_test_packages=(libgtest-dev libgmock-dev)
+# unicode-data: the digit tests check the reader against Unicode's own table.
+kelvastro_test_packages=(libgtest-dev libgmock-dev unicode-data)
 # The real program under an X server and window manager, read through the accessibility bus.
 kelvastro_acceptance_packages=(xvfb xauth xdotool x11-xkb-utils xclip x11-utils openbox dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
     imagemagick)
+# The same program as a native Wayland client of a headless compositor.
+kelvastro_wayland_packages=(sway wtype qt6-wayland wl-clipboard dbus python3)
 
 ensure_packages() {
     local missing=() pkg

@@ -268,4 +268,25 @@ TEST(DescribesFailure, NamingFieldAndTrouble)
         EXPECT_EQ(describe(c.failure), c.text);
 }
 
+// What the status line says of a number typed with two scripts' digits, or
+// with the Tamil ten its layout types on the 0 key.
+TEST(DescribesFailure, DigitsThatReadAsNoNumber)
+{
+    const NumberText numbers(NumberLocale{".", ",", 3, 2});
+    const Recalculator recalculator(numbers);
+    const std::pair<const char *, const char *> cases[] = {
+        {"\xE0\xA5\xA7" "0", "Cannot work out Total buying Price including Brokerage: Buying Price mixes the digits of two scripts."},
+        {"\xE0\xAF\xA7\xE0\xAF\xB0",
+         "Cannot work out Total buying Price including Brokerage: Buying Price holds a Tamil number sign "
+         "(\xE0\xAF\xB0 \xE0\xAF\xB1 \xE0\xAF\xB2), not a digit."},
+    };
+    for (const auto &[buying, message] : cases) {
+        MemorySheet sheet{{Field::BuyingPrice, buying}, {Field::Quantity, "5"}, {Field::BrokerageRate, "0.3"}};
+        const auto failure = recalculator.recalculate(sheet, Field::Quantity);
+        ASSERT_TRUE(failure) << buying;
+        EXPECT_EQ(failure->kind(), FailureKind::Conversion);
+        EXPECT_EQ(describe(*failure), message);
+    }
+}
+
 } // namespace

@@ -175,12 +175,15 @@ TEST_F(Calculator, TypingAfterShiftTabPastTheTotalReplacesTheQuantity)
 struct ZeroRow {
     ControlId field;
     const char *message;
-    bool byClick; // else by Tab
+    bool byClick;            // else by Tab
+    const char *zero = "0";  // a zero in the digits of the user's layout is "0" all the same
+    const char *script = "";
 };
 
 void PrintTo(const ZeroRow &row, std::ostream *os)
 {
-    *os << definition().control(row.field).name << (row.byClick ? " left by a click" : " left by Tab");
+    *os << definition().control(row.field).name << (row.byClick ? " left by a click" : " left by Tab")
+        << row.script;
 }
 
 class ZeroCheck : public Calculator, public testing::WithParamInterface<ZeroRow> {};
@@ -190,14 +193,14 @@ TEST_P(ZeroCheck, KeepsTheFocusAndSaysWhyOnce)
     const ZeroRow &row = GetParam();
     fill(Text1, "10");
     fill(Text2, "5");
-    fill(row.field, "0");
+    fill(row.field, row.zero);
     if (row.byClick)
         d.click(window, row.field == Text1 ? Text2 : Text1);
     else
         d.press(Key::Tab);
     EXPECT_EQ(d.messages(), (std::vector<std::string>{row.message}));
     EXPECT_EQ(d.focus(window), row.field);
-    EXPECT_EQ(text(row.field), "0");
+    EXPECT_EQ(text(row.field), row.zero);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fields, ZeroCheck,
@@ -206,11 +209,17 @@ INSTANTIATE_TEST_SUITE_P(Fields, ZeroCheck,
                                          ZeroRow{Text2, "Quantity should not be zero", false},
                                          ZeroRow{Text2, "Quantity should not be zero", true},
                                          ZeroRow{Text5, "Selling Price should not be zero", false},
-                                         ZeroRow{Text5, "Selling Price should not be zero", true}));
+                                         ZeroRow{Text5, "Selling Price should not be zero", true},
+                                         ZeroRow{Text2, "Quantity should not be zero", false, "\xD9\xA0", " in Arabic-Indic"},
+                                         ZeroRow{Text1, "Buying Price should not be zero", true, "\xDB\xB0", " in Persian"},
+                                         ZeroRow{Text2, "Quantity should not be zero", true, "\xE0\xA5\xA6", " in Devanagari"},
+                                         ZeroRow{Text5, "Selling Price should not be zero", false, "\xE0\xA7\xA6", " in Bengali"},
+                                         ZeroRow{Text2, "Quantity should not be zero", false, "\xEF\xBC\x90", " in full width"}));
 
 TEST_F(Calculator, OnlyTheTextZeroItselfIsRefused)
 {
-    for (const char *passes : {"0.0", "00", " 0", ""}) {
+    // The same in Arabic-Indic digits, and the Tamil ten that the Tamil layout types on its 0 key.
+    for (const char *passes : {"0.0", "00", " 0", "", "\xD9\xA0\xD9\xAB\xD9\xA0", "\xD9\xA0\xD9\xA0", "\xE0\xAF\xB0"}) {
         fill(Text2, passes);
         d.press(Key::Tab);
         EXPECT_EQ(d.focus(window), Text5) << passes;

@@ -3,7 +3,9 @@
 // hangs, a value read is finite, and its display text obeys the display rules
 // and reads back to itself.
 #include "tests/fuzz/fuzzchecks.h"
+#include "calc/decimaldigits.h"
 #include "calc/numbertext.h"
+#include "calc/utf8.h"
 
 #include <cmath>
 #include <cstdint>
@@ -42,6 +44,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         }
         const FieldValue fullWidth = fuzz::allNotations().front().read(wide);
         FUZZ_CHECK(fullWidth.error == value.error && (!value || fullWidth.value == value.value));
+        // Written in the digits of any one script, chosen by the text, it is the same number too.
+        const char32_t zero = kZeroDigits[size % kZeroDigits.size()];
+        std::string native;
+        for (char c : text)
+            if (c >= '0' && c <= '9')
+                appendUtf8(native, zero + static_cast<char32_t>(c - '0'));
+            else
+                native.push_back(c);
+        const FieldValue inScript = fuzz::allNotations().front().read(native);
+        FUZZ_CHECK(inScript.error == value.error && (!value || inScript.value == value.value));
     }
     return 0;
 }

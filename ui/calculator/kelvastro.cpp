@@ -3,6 +3,7 @@
 
 #include "calc/breakeven.h"
 #include "calc/calcfailure.h"
+#include "calc/decimaldigits.h"
 #include "ui/about/frmabout.h"
 #include "ui/calculator/formsheet.h"
 #include "ui/calculator/kelvastrodefinition.h"
@@ -167,7 +168,8 @@ void Kelvastro::Text5_LostFocus() { zeroCheck(Text5, "Selling Price should not b
 
 void Kelvastro::zeroCheck(ControlId field, const char *message)
 {
-    if (view().text(field) != "0")
+    // "0" in the user's own digits is "0" all the same; "0.0", "00" and " 0" pass.
+    if (!isLoneZeroDigit(view().text(field)))
         return;
     // The focus goes back at once, so that it never rests elsewhere or gets
     // forwarded; the message follows once the focus change has settled, as a
