@@ -575,6 +575,66 @@ class NotationTest(unittest.TestCase):
             self.assertEqual(fields["Total buying Price including Brokerage"], "50.15", locale)
             self.assertEqual(fields["Change in Price %"], "25", locale)
 
+    # Every Indian layout types its script's digits on the number row; they are read whatever
+    # the locale writes, and results come in the locale's own digits (Qt: ASCII for hi_IN and
+    # en_IN, Bengali for bn_IN).
+    def test_hindi_layout(self):
+        fields = self.run_trade("hi_IN", "१०", "५", "१२", layout="in")
+        self.assertEqual(fields["Total buying Price including Brokerage"], "50.15")
+        self.assertEqual(fields["Change in Price %"], "20")
+
+    def test_bengali_layout_in_indian_english(self):
+        fields = self.run_trade("en_IN", "১০", "৫", "১২", layout="in -variant ben")
+        self.assertEqual(fields["Total buying Price including Brokerage"], "50.15")
+
+    def test_bengali_layout(self):
+        fields = self.run_trade("bn_IN", "১০", "৫", "১২", layout="in -variant ben")
+        self.assertEqual(fields["Total buying Price including Brokerage"], "৫০.১৫")
+        self.assertEqual(fields["Total Selling Amount Including Brokerage"], "৫৯.৮২")
+
+    # The Tamil layout has no zero: its 0 key types ௰, the Tamil number ten.
+    def test_tamil_layout(self):
+        fields = self.run_trade("ta_IN", "௧௨", "௫", "௧௫", layout="in -variant tam")
+        self.assertEqual(fields["Total buying Price including Brokerage"], "60.18")
+        self.assertEqual(fields["Total Selling Amount Including Brokerage"], "74.775")
+        self.assertEqual(fields["Change in Price %"], "25")
+
+    def test_tamil_ten_is_refused_and_said(self):
+        subprocess.run(["setxkbmap", "in", "-variant", "tam"], check=True)
+        try:
+            program = Program("ta_IN")
+            try:
+                self.enter(program, "Buying Price", "௧௰")
+                keys("Tab")
+                self.enter(program, "Quantity", "௫")
+                self.assertEqual(program.field_text("Total buying Price including Brokerage"), "")
+                self.assertEqual(program.status_label().name,
+                                 "Cannot work out Total buying Price including Brokerage: "
+                                 "Buying Price holds a Tamil number sign (௰ ௱ ௲), not a digit.")
+            finally:
+                program.close()
+        finally:
+            subprocess.run(["setxkbmap", "us"], check=True)
+
+    # Two spreadsheet cells pasted at once: where a blank groups digits, the tab between them must not.
+    def test_two_pasted_cells_are_no_number(self):
+        program = Program("fr_FR")
+        try:
+            clip = subprocess.Popen(["xclip", "-selection", "clipboard", "-loops", "1"], stdin=subprocess.PIPE)
+            clip.stdin.write(b"12\t345")
+            clip.stdin.close()
+            pump(0.3)
+            keys("ctrl+v")
+            clip.wait(5)
+            self.assertEqual(program.field_text("Buying Price"), "12\t345")
+            keys("Tab")
+            type_text("2")
+            self.assertEqual(program.field_text("Total buying Price including Brokerage"), "")
+            self.assertEqual(program.status_label().name,
+                             "Cannot work out Total buying Price including Brokerage: Buying Price is not a number.")
+        finally:
+            program.close()
+
     def test_swiss_apostrophe_grouping(self):
         fields = self.run_trade("de_CH", "1'000", "5", "1'200")
         self.assertEqual(fields["Total buying Price including Brokerage"], "5015")
