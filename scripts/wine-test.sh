@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 ensure_packages cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine64 \
-    fonts-wine nsis zip unzip xvfb xauth openbox xdotool procps librsvg2-bin icoutils
+    fonts-wine nsis zip unzip xvfb xauth openbox xdotool x11-xkb-utils python3 procps librsvg2-bin icoutils
 
 out=${BUILD_DIR:-build-wine}
 # GCC 12 sees a false overlap in std::string's inlined copies at -O2 and above (-Wrestrict).
@@ -25,5 +25,7 @@ cmake --build "$out"
 ctest --test-dir "$out" --output-on-failure
 # High Contrast Black, and 120, 144 and 192 DPI on small screens.
 bash scripts/wine-desktops.sh "$out"
+# Persian, Arabic and Hindi digits typed from their own keyboard layouts.
+bash scripts/wine-layouts.sh "$out"
 cmake --build "$out" --target windows_packages
 bash scripts/windows-install-test.sh "$out"

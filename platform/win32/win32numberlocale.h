@@ -6,7 +6,8 @@
 namespace kelvastro {
 
 // How the user's Windows settings write numbers: decimal and group separators,
-// group sizes and the minus sign.
+// group sizes, the minus sign and the digits results are shown in. Typed
+// digits of any script are read whatever these say.
 NumberLocale userNumberLocale();
 
 } // namespace kelvastro

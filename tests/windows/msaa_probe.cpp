@@ -4,6 +4,7 @@
 // tree from AccessibleObjectFromWindow.
 //   msaa_probe listen LOG READY STOP   records events until the STOP event is set
 //   msaa_probe tree HWND LOG          writes the tree under the window
+//   msaa_probe window TITLE LOG       the same for the visible top-level window whose title begins so
 #include <windows.h>
 
 #include <oleacc.h>
@@ -76,6 +77,27 @@ void writeTree(HWND hwnd, int depth)
             writeTree(child, depth + 1);
 }
 
+HWND windowTitled(const std::wstring &prefix)
+{
+    struct Search {
+        const std::wstring &prefix;
+        HWND found = nullptr;
+    } search{prefix};
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            auto &s = *reinterpret_cast<Search *>(param);
+            wchar_t title[256] = {};
+            GetWindowTextW(hwnd, title, 256);
+            if (IsWindowVisible(hwnd) && std::wstring(title).rfind(s.prefix, 0) == 0) {
+                s.found = hwnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 const wchar_t *eventName(DWORD event)
 {
     switch (event) {
@@ -119,6 +141,15 @@ int wmain(int argc, wchar_t **argv)
     if (mode == L"tree" && argc == 4) {
         g_log = _wfopen(argv[3], L"w, ccs=UTF-8");
         const auto hwnd = reinterpret_cast<HWND>(static_cast<INT_PTR>(std::wcstoll(argv[2], nullptr, 16)));
+        writeTree(hwnd, 0);
+        std::fclose(g_log);
+        return 0;
+    }
+    if (mode == L"window" && argc == 4) {
+        const HWND hwnd = windowTitled(argv[2]);
+        if (!hwnd)
+            return 1;
+        g_log = _wfopen(argv[3], L"w, ccs=UTF-8");
         writeTree(hwnd, 0);
         std::fclose(g_log);
         return 0;
