@@ -2,12 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds everything with warnings as errors and runs
 # every test: the unit tests, then the acceptance tests against the program
-# just built. SANITIZE=1 builds with AddressSanitizer and UBSan instead and
-# runs the unit tests only.
+# just built, on X11 and on Wayland. SANITIZE=1 builds with AddressSanitizer
+# and UBSan instead and runs the unit tests only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-ensure_packages "${kelvastro_build_packages[@]}" "${kelvastro_test_packages[@]}" "${kelvastro_acceptance_packages[@]}"
+ensure_packages "${kelvastro_build_packages[@]}" "${kelvastro_test_packages[@]}" "${kelvastro_acceptance_packages[@]}" \
+    "${kelvastro_wayland_packages[@]}"
 
 sanitize=${SANITIZE:-0}
 if [ "$sanitize" = 1 ]; then
@@ -23,4 +24,5 @@ export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
 if [ "$sanitize" != 1 ]; then
     env -u QT_QPA_PLATFORM KELVASTRO_PROGRAM="$build/app/kelvastro" bash scripts/acceptance.sh
+    env -u QT_QPA_PLATFORM KELVASTRO_PROGRAM="$build/app/kelvastro" bash scripts/wayland-acceptance.sh
 fi
