@@ -46,7 +46,8 @@ std::string describe(const CalcFailure &failure)
         break;
     case FailureReason::NotADigit:
         // The Tamil layout types ten on its 0 key: a zero that looks typed is not one.
-        out.append(read).append(" holds a Tamil number sign (\u0BF0 \u0BF1 \u0BF2), not a digit.");
+        // Named in words: a Tamil glyph would make the status line taller in most fonts.
+        out.append(read).append(" holds the Tamil ten, hundred or thousand sign, not a digit.");
         break;
     case FailureReason::DivisionByZero:
         out += failure.target == Field::PriceChange ? "division by zero (Buying Price is 0)."

@@ -97,7 +97,10 @@ QString FormMainWindow::status() const
 }
 
 // The status bar does not grow with a wrapped label by itself; a narrow
-// window may need a third line.
+// window may need a third line. The height is fixed, not a minimum: the bar
+// would otherwise take the label's size hint, which wraps a long message at
+// a width of its own choosing, into more lines than it shows, and shrink the
+// fields' viewport until they scroll.
 void FormMainWindow::fitStatus()
 {
     if (!m_status)
@@ -109,7 +112,7 @@ void FormMainWindow::fitStatus()
         m_statusReserve = twoLines.sizeHint().height();
     }
     const int needed = m_status->text().isEmpty() ? 0 : m_status->heightForWidth(m_status->width());
-    m_status->setMinimumHeight(std::max(m_statusReserve, needed));
+    m_status->setFixedHeight(std::max(m_statusReserve, needed));
 }
 
 void FormMainWindow::setSurface(QColor color)

@@ -610,7 +610,7 @@ class NotationTest(unittest.TestCase):
                 self.assertEqual(program.field_text("Total buying Price including Brokerage"), "")
                 self.assertEqual(program.status_label().name,
                                  "Cannot work out Total buying Price including Brokerage: "
-                                 "Buying Price holds a Tamil number sign (௰ ௱ ௲), not a digit.")
+                                 "Buying Price holds the Tamil ten, hundred or thousand sign, not a digit.")
             finally:
                 program.close()
         finally:

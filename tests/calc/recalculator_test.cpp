@@ -277,8 +277,8 @@ TEST(DescribesFailure, DigitsThatReadAsNoNumber)
     const std::pair<const char *, const char *> cases[] = {
         {"\xE0\xA5\xA7" "0", "Cannot work out Total buying Price including Brokerage: Buying Price mixes the digits of two scripts."},
         {"\xE0\xAF\xA7\xE0\xAF\xB0",
-         "Cannot work out Total buying Price including Brokerage: Buying Price holds a Tamil number sign "
-         "(\xE0\xAF\xB0 \xE0\xAF\xB1 \xE0\xAF\xB2), not a digit."},
+         "Cannot work out Total buying Price including Brokerage: Buying Price holds the Tamil ten, hundred or "
+         "thousand sign, not a digit."},
     };
     for (const auto &[buying, message] : cases) {
         MemorySheet sheet{{Field::BuyingPrice, buying}, {Field::Quantity, "5"}, {Field::BrokerageRate, "0.3"}};
