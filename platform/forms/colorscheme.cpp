@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace kelvastro {
 
@@ -75,15 +76,54 @@ ColorScheme::ColorScheme(const SystemPalette &platform) : m_platform(platform)
     m_base = isDark(platform) && !m_platform.highContrast ? classicPalette() : platform;
 }
 
-Look ColorScheme::designed(OleColor text, OleColor back) const
+Rgb ColorScheme::resolved(OleColor color, const DesignColors &design) const
 {
-    const Look platform{rgbIn(text, m_base), rgbIn(back, m_base)};
-    if (!isSystemColor(text) && !isSystemColor(back))
-        return platform; // the definition's own pair, as designed
     static const SystemPalette classic = classicPalette();
-    const Look design{rgbIn(text, classic), rgbIn(back, classic)};
-    const double wanted = std::min(kReadable, contrast(design.text, design.back));
-    return contrast(platform.text, platform.back) >= wanted ? platform : design;
+    if (isSystemColor(color) && design[static_cast<std::size_t>(systemColorIndex(color) % kSystemColorCount)])
+        return rgbIn(color, classic);
+    return rgbIn(color, m_base);
+}
+
+// Every pair of text and background the window shows, as defined and as its
+// handlers change it, is weighed; a pair that reads worse than designed takes
+// the design's background for the whole window (its text, where the
+// background is fixed), and the pairs are weighed again, until all read.
+ColorScheme::DesignColors ColorScheme::designColors(const FormDefinition &form) const
+{
+    DesignColors design;
+    if (m_platform.highContrast)
+        return design;
+    struct Pair {
+        OleColor text, back;
+    };
+    std::vector<Pair> pairs;
+    pairs.reserve(form.controls.size() + form.backColorChanges.size());
+    for (const ControlDef &c : form.controls)
+        if (c.kind == ControlKind::TextBox || c.kind == ControlKind::Label || c.kind == ControlKind::Frame
+            || c.kind == ControlKind::Button)
+            pairs.push_back({foreColorOf(c), backColorOf(c)});
+    for (const BackColorChange &change : form.backColorChanges)
+        pairs.push_back({foreColorOf(form.control(change.control)), change.back});
+
+    static const SystemPalette classic = classicPalette();
+    const auto index = [](OleColor c) { return static_cast<std::size_t>(systemColorIndex(c) % kSystemColorCount); };
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (const Pair &pair : pairs) {
+            if (!isSystemColor(pair.text) && !isSystemColor(pair.back))
+                continue;
+            const double wanted = std::min(kReadable, contrast(rgbIn(pair.text, classic), rgbIn(pair.back, classic)));
+            if (contrast(resolved(pair.text, design), resolved(pair.back, design)) >= wanted)
+                continue;
+            // Both in the design's colours, the pair reads as designed: this ends.
+            if (isSystemColor(pair.back) && !design[index(pair.back)])
+                design.set(index(pair.back));
+            else
+                design.set(index(pair.text));
+            changed = true;
+        }
+    }
+    return design;
 }
 
 // The text colour that goes with a system background in every scheme.
@@ -122,11 +162,14 @@ Look ColorScheme::contrasting(OleColor text, OleColor back, bool locked, bool fi
     return {m_platform[kButtonText], face};
 }
 
-Look ColorScheme::control(const ControlDef &control, OleColor back, bool locked) const
+Look ColorScheme::control(const FormDefinition &form, ControlId id, OleColor back, bool locked) const
 {
+    const ControlDef &control = form.control(id);
     const bool field = control.kind == ControlKind::TextBox;
-    if (!m_platform.highContrast)
-        return designed(foreColorOf(control), back);
+    if (!m_platform.highContrast) {
+        const DesignColors design = designColors(form);
+        return {resolved(foreColorOf(control), design), resolved(back, design)};
+    }
     const Look look = contrasting(foreColorOf(control), back, locked, field);
     if (field && locked && isSystemColor(back)) {
         // A locked field in a system colour of the definition's choosing must
@@ -144,17 +187,23 @@ Look ColorScheme::control(const ControlDef &control, OleColor back, bool locked)
 Look ColorScheme::window(const FormDefinition &form) const
 {
     Look look = m_platform.highContrast ? contrasting(0, form.backColor, false, false)
-                                        : designed(system(kButtonText), form.backColor);
+                                        : Look{resolved(system(kButtonText), designColors(form)),
+                                               resolved(form.backColor, designColors(form))};
     if (contrast(look.text, look.back) < kReadable)
         look.text = contrast(0x000000u, look.back) >= contrast(0xFFFFFFu, look.back) ? 0x000000u : 0xFFFFFFu;
     return look;
 }
 
+// Selected text is the text boxes' own, the same in every window: weighed on its own.
 Look ColorScheme::selection() const
 {
-    if (!m_platform.highContrast)
-        return designed(system(kHighlightText), system(kHighlight));
-    return {m_platform[kHighlightText], m_platform[kHighlight]};
+    if (m_platform.highContrast)
+        return {m_platform[kHighlightText], m_platform[kHighlight]};
+    static const SystemPalette classic = classicPalette();
+    const Look platform{m_base[kHighlightText], m_base[kHighlight]};
+    const Look design{classic[kHighlightText], classic[kHighlight]};
+    return contrast(platform.text, platform.back) >= std::min(kReadable, contrast(design.text, design.back)) ? platform
+                                                                                                        : design;
 }
 
 Rgb ColorScheme::line(const FormDefinition &form, const ControlDef &line) const

@@ -5,6 +5,7 @@
 #include "platform/forms/rgb.h"
 
 #include <array>
+#include <bitset>
 
 namespace kelvastro {
 
@@ -40,10 +41,14 @@ struct Look {
 // The one rule for colours, kept by every front end. Where the definition
 // fixes a colour, it stays. Where it leaves one to the platform (a system
 // colour, or a row's empty column), the platform's is taken, unless that
-// makes the pair less readable than the design made it (4.5:1, or the
+// makes a pair less readable than the design made it (4.5:1, or the
 // design's own contrast where that is lower): then the design's colour is
 // taken, as it is for every such colour when the platform is dark, so that
-// the window looks as designed in every theme. In high contrast, every text
+// the window looks as designed in every theme. The choice is made per
+// window and per colour, not per pair: every part of a window that the
+// design gives one system colour (its surface, the labels on it, a field's
+// look set at run time) shows one colour, the design palette's as soon as
+// any text on it would read worse than designed. In high contrast, every text
 // and background is one of the platform's system colours, chosen by what the
 // control is: fields the window colour, locked fields the face colour with
 // grey text, everything else the face colour; a colour the definition names
@@ -54,8 +59,8 @@ public:
 
     bool highContrast() const { return m_platform.highContrast; }
 
-    // A control with this background colour and, for a text box, this lock.
-    Look control(const ControlDef &control, OleColor back, bool locked) const;
+    // A control of the window with this background colour and, for a text box, this lock.
+    Look control(const FormDefinition &form, ControlId id, OleColor back, bool locked) const;
     // What the window's surface shows: its background, and text drawn straight on it (menu bar, status line).
     Look window(const FormDefinition &form) const;
     // Selected text in a text box.
@@ -65,7 +70,10 @@ public:
     Rgb focusRing(const FormDefinition &form) const;
 
 private:
-    Look designed(OleColor text, OleColor back) const;
+    // The system colours a window shows in the design's palette rather than the platform's.
+    using DesignColors = std::bitset<kSystemColorCount>;
+    DesignColors designColors(const FormDefinition &form) const;
+    Rgb resolved(OleColor color, const DesignColors &design) const;
     Look contrasting(OleColor text, OleColor back, bool locked, bool field) const;
     Rgb partnerOf(int index) const;
 

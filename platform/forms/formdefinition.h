@@ -70,6 +70,14 @@ struct ControlDef {
     std::string_view shortcut{}; // a command: its key in portable notation, "Ctrl+Shift+C"
 };
 
+// A background colour a window's handler gives a control at run time: the
+// colour rule weighs it with the definition's own, since it is shown in the
+// same window.
+struct BackColorChange {
+    ControlId control = kNoControl;
+    OleColor back = 0;
+};
+
 struct FormDefinition {
     std::string_view name{};
     std::string_view caption{};
@@ -84,6 +92,7 @@ struct FormDefinition {
     bool keyPreview = false;         // every key press comes to the window first
     std::string_view accessibleName{}; // for a window whose caption says nothing
     std::span<const ControlDef> controls{};
+    std::span<const BackColorChange> backColorChanges{};
 
     const ControlDef &control(ControlId id) const { return controls[id]; }
     ControlId find(std::string_view controlName) const;

@@ -471,7 +471,7 @@ void QtFormView::applyColor(ControlId id)
         return;
     const ColorScheme &scheme = m_services.scheme();
     const auto *edit = qobject_cast<const QLineEdit *>(w);
-    const Look look = scheme.control(def, m_backColors[id], edit && edit->isReadOnly());
+    const Look look = scheme.control(m_definition, id, m_backColors[id], edit && edit->isReadOnly());
     if (def.kind != ControlKind::Button) {
         form::setLook(w, look, scheme.selection());
     } else if (auto *button = qobject_cast<FormButton *>(w)) {

@@ -333,7 +333,7 @@ ControlId Win32FormView::focus() const
 Look Win32FormView::lookOf(ControlId id) const
 {
     const bool locked = control(id) && (GetWindowLongPtrW(control(id), GWL_STYLE) & ES_READONLY) != 0;
-    return m_services.scheme().control(m_definition.control(id), m_backColors[id], locked);
+    return m_services.scheme().control(m_definition, id, m_backColors[id], locked);
 }
 
 COLORREF Win32FormView::surfaceColor() const { return bgrOfRgb(m_services.scheme().window(m_definition).back); }

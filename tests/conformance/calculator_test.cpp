@@ -256,13 +256,12 @@ TEST_F(Calculator, AClickOnTheRateButtonFromAZeroFieldDoesNotPressIt)
 // desktop; the caption the only record of the state.
 TEST_F(Calculator, TheRateButtonShowsThreeLooksAndTheEditStays)
 {
-    const ControlDef &rate = definition().control(Text8);
     const Look loaded = d.look(window, Text8);
-    EXPECT_EQ(loaded, d.scheme().control(rate, 0x00E0E0E0, true));
+    EXPECT_EQ(loaded, d.scheme().control(definition(), Text8, 0x00E0E0E0, true));
     d.click(window, Command2);
     EXPECT_FALSE(d.locked(window, Text8));
     const Look open = d.look(window, Text8);
-    EXPECT_EQ(open, d.scheme().control(rate, 0x80000005u, false));
+    EXPECT_EQ(open, d.scheme().control(definition(), Text8, 0x80000005u, false));
     EXPECT_EQ(text(Command2), "OK");
     EXPECT_EQ(text(status), "Brokerage rate open for editing");
     fill(Text8, "0.5");
@@ -272,7 +271,7 @@ TEST_F(Calculator, TheRateButtonShowsThreeLooksAndTheEditStays)
     d.click(window, Command2);
     EXPECT_TRUE(d.locked(window, Text8));
     const Look lockedAgain = d.look(window, Text8);
-    EXPECT_EQ(lockedAgain, d.scheme().control(rate, 0x80000013u, true));
+    EXPECT_EQ(lockedAgain, d.scheme().control(definition(), Text8, 0x80000013u, true));
     EXPECT_NE(loaded, open);
     EXPECT_NE(open, lockedAgain);
     EXPECT_NE(loaded, lockedAgain);

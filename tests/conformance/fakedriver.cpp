@@ -92,7 +92,7 @@ public:
     Look look(Form &form, ControlId id) override
     {
         const auto &c = m_forms.control(form, id);
-        return ColorScheme().control(form.definition().control(id), c.backColor, c.locked);
+        return ColorScheme().control(form.definition(), id, c.backColor, c.locked);
     }
     ColorScheme scheme() override { return ColorScheme(); }
     std::string caption(Form &form) override { return m_forms.caption(form); }

@@ -16,8 +16,6 @@ using namespace calculator;
 namespace {
 
 constexpr std::string_view kOpenCaption = "OK";
-constexpr OleColor kWindowBackground = 0x80000005u;
-constexpr OleColor kInactiveCaptionText = 0x80000013u;
 
 // Copied trades read as the window does, row by row.
 constexpr Field kCopyOrder[] = {Field::BuyingPrice,  Field::Quantity,     Field::BrokerageRate,
@@ -148,7 +146,7 @@ void Kelvastro::Command2_Click()
 {
     FormView &v = view();
     v.setLocked(Text8, false);
-    v.setBackColor(Text8, kWindowBackground);
+    v.setBackColor(Text8, kRateOpenBack);
     // The caption "OK" tells a sighted user that the rate is open; a screen
     // reader is told in words, wherever the focus is when the rate changes.
     if (v.text(Command2) != kOpenCaption) {
@@ -157,7 +155,7 @@ void Kelvastro::Command2_Click()
         return;
     }
     v.setLocked(Text8, true);
-    v.setBackColor(Text8, kInactiveCaptionText);
+    v.setBackColor(Text8, kRateLockedBack);
     v.setText(Command2, "Change brokerage %");
     announce("Brokerage rate locked");
 }

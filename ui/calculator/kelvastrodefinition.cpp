@@ -89,6 +89,8 @@ constexpr std::string_view kNames[] = {
 };
 static_assert(namesMatch(kControls, kNames), "the Control numbers follow the rows");
 
+constexpr BackColorChange kRateLooks[] = {{Text8, kRateOpenBack}, {Text8, kRateLockedBack}};
+
 constexpr FormDefinition kDefinition{
     .name = "Kelvastro",
     .caption = "Kelvastro   \u00A9 2026 the Kelvastro developers",
@@ -100,6 +102,7 @@ constexpr FormDefinition kDefinition{
     .backColor = kGrey,
     .font = FontDef{"MS Sans Serif", 8.25, true},
     .controls = kControls,
+    .backColorChanges = kRateLooks,
 };
 
 } // namespace

@@ -17,6 +17,11 @@ enum Control : ControlId {
 
 const FormDefinition &definition();
 
+// The rate field's backgrounds once the rate button has been pressed: open
+// for editing, and locked again. As loaded, it is the grey of its row.
+inline constexpr OleColor kRateOpenBack = 0x80000005u;   // the system's window background
+inline constexpr OleColor kRateLockedBack = 0x80000013u; // the system's inactive caption text
+
 // The text box that holds a field of the trade sheet.
 constexpr ControlId control(Field f)
 {

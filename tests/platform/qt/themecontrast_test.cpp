@@ -90,7 +90,7 @@ class ThemeContrastTest : public QObject {
         const ControlDef &def = form.control(id);
         if (scheme.highContrast())
             return 4.5;
-        const Look design = ColorScheme().control(def, backColorOf(def), def.locked);
+        const Look design = ColorScheme().control(form, id, backColorOf(def), def.locked);
         return std::min(4.5, contrast(design.text, design.back));
     }
 

@@ -91,7 +91,7 @@ TEST_F(Desktop, EveryControlReadsInThisDesktopsColours)
         if ((def.kind != ControlKind::TextBox && def.kind != ControlKind::Label) || !control(id))
             continue;
         const Look look = painted(control(id));
-        const Look designed = design.control(def, backColorOf(def), def.locked);
+        const Look designed = design.control(definition(), id, backColorOf(def), def.locked);
         const double wanted = forms.scheme().highContrast() ? 4.5 : std::min(4.5, contrast(designed.text, designed.back));
         EXPECT_GE(contrast(look.text, look.back) + 1e-9, wanted) << def.name;
     }

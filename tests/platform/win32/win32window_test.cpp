@@ -20,8 +20,10 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
+#include <map>
 
 using namespace kelvastro;
 using namespace kelvastro::calculator;
@@ -328,6 +330,54 @@ TEST_F(AboutWindow, SystemInfoStartsTheToolTheRegistryNames)
     const Seen seen = pressInAbout(about::cmdSysInfo);
     EXPECT_FALSE(seen.closed) << "the About window stays open";
     EXPECT_TRUE(forms.boxes.empty()) << (forms.boxes.empty() ? "" : forms.boxes[0].text);
+}
+
+// The design gives the window and its labels one colour, the selection
+// highlight: on screen, an empty point of the window and each label's box
+// away from its text show the same one.
+TEST_F(AboutWindow, SurfaceAndLabelsShowOneColour)
+{
+    std::map<std::string, COLORREF> seen;
+    whileModal([&] {
+        Win32FormView *about = forms.find("frmAbout");
+        if (!about)
+            return;
+        const HWND shown = about->window();
+        RedrawWindow(shown, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        RECT client{};
+        GetClientRect(shown, &client);
+        const HDC screen = GetDC(shown);
+        const HDC memory = CreateCompatibleDC(screen);
+        const HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+        const HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+        const int dpi = static_cast<int>(win32::dpiOf(shown));
+        // Left of every label and above the double rule.
+        seen["the window"] = GetPixel(memory, MulDiv(3, dpi, 96), MulDiv(100, dpi, 96));
+        for (ControlId label : {about::lblTitle, about::lblVersion, about::lblDescription, about::lblDisclaimer}) {
+            RECT box{};
+            GetWindowRect(about->control(label), &box);
+            MapWindowPoints(nullptr, shown, reinterpret_cast<POINT *>(&box), 2);
+            std::map<COLORREF, int> counts;
+            for (int y = box.top; y < box.bottom; ++y)
+                for (int x = box.left; x < box.right; ++x)
+                    ++counts[GetPixel(memory, x, y)];
+            seen[std::string(about::definition().control(label).name)] =
+                std::max_element(counts.begin(), counts.end(), [](const auto &a, const auto &b) {
+                    return a.second < b.second;
+                })->first;
+        }
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(shown, screen);
+        click(about->control(about::cmdOK));
+    });
+    command(aboutkelvastro);
+    ASSERT_EQ(seen.size(), 5u);
+    std::printf("About's surface: %06x\n", static_cast<unsigned>(rgbOfBgr(seen["the window"])));
+    for (const auto &[part, colour] : seen)
+        EXPECT_EQ(colour, seen["the window"]) << part;
 }
 
 TEST_F(AboutWindow, SystemInfoSaysSoWhenTheToolCannotBeStarted)
