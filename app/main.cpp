@@ -4,12 +4,12 @@
 #include "platform/qt/accessibility.h"
 #include "platform/qt/formdesign.h"
 #include "platform/qt/localenumbers.h"
+#include "platform/qt/pictureiconengine.h"
 #include "platform/qt/qtformsservices.h"
 #include "platform/system/posixsystemservices.h"
 #include "ui/calculator/kelvastro.h"
 
 #include <QApplication>
-#include <QDirIterator>
 #include <QIcon>
 #include <QLocale>
 
@@ -45,12 +45,13 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QString::fromUtf8(kelvastro::AppInfo::version));
     QApplication::setOrganizationName(QString::fromUtf8(kelvastro::AppInfo::title));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(kelvastro::AppInfo::appId));
-    // Every size built in, so that no title bar or switcher scales a picture of another size.
-    QIcon icon;
-    QDirIterator pictures(QStringLiteral(":/icons"));
-    while (pictures.hasNext())
-        icon.addFile(pictures.next());
-    QApplication::setWindowIcon(icon);
+    // Every size built in, read only when drawn. X11 takes the sizes offered
+    // with the window all at once: title bars and switchers at one and two
+    // times scale; larger ones come from the icon theme through the desktop file.
+    auto *icon = new kelvastro::PictureIconEngine;
+    for (int side : {16, 24, 32, 48, 64, 128, 256})
+        icon->addPicture(side, QStringLiteral(":/icons/kelvastro-%1.png").arg(side), side <= 64);
+    QApplication::setWindowIcon(QIcon(icon));
     kelvastro::form::registerFontSubstitutes();
     kelvastro::form::installAccessibility();
 
