@@ -2,7 +2,7 @@
 # Sourced by the other scripts: installs the Debian packages that are missing,
 # and nothing when all are there, so a second run starts at once.
 
-kelvastro_build_packages=(cmake ninja-build g++ qt6-base-dev librsvg2-bin fonts-liberation fonts-texgyre)
+kelvastro_build_packages=(cmake ninja-build g++ qt6-base-dev libfontconfig-dev librsvg2-bin fonts-liberation fonts-texgyre)
 # unicode-data: the digit tests check the reader against Unicode's own table.
 kelvastro_test_packages=(libgtest-dev libgmock-dev unicode-data)
 # The real program under an X server and window manager, read through the accessibility bus.

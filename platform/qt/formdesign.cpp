@@ -4,20 +4,70 @@
 #include "platform/qt/desktoppalette.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QHash>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
 namespace kelvastro::form {
 
+namespace {
+
+// Stand-ins for the families the windows name, for systems that lack them,
+// in order of preference.
+struct StandIns {
+    const char *family;
+    std::initializer_list<const char *> standIns;
+};
+const StandIns kStandIns[] = {
+    // Liberation Sans shares Arial's metrics, so captions break where they were designed to.
+    {"Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"}},
+    // Pagella before P052: P052's wide line spacing would push the three-line
+    // caption out of its box.
+    {"Book Antiqua", {"TeX Gyre Pagella", "P052", "Palatino Linotype", "Palatino", "DejaVu Serif"}},
+    {"MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans", "Arimo", "DejaVu Sans"}},
+};
+
+// The family a window's font is drawn in, looked up once per family: asked
+// for by a name it does not have, Qt would try each stand-in, and work out
+// the fallbacks of every name it tried, for every size, at start-up.
+QString installedFamily(const QString &family)
+{
+    static const QHash<QString, QString> installed = [] {
+        QHash<QString, QString> out;
+        const QStringList families = QFontDatabase::families();
+        const auto has = [&families](const QString &name) { return families.contains(name, Qt::CaseInsensitive); };
+        for (const StandIns &row : kStandIns) {
+            const QString wanted = QString::fromLatin1(row.family);
+            if (has(wanted))
+                continue;
+            for (const char *standIn : row.standIns) {
+                if (has(QString::fromLatin1(standIn))) {
+                    out.insert(wanted, QString::fromLatin1(standIn));
+                    break;
+                }
+            }
+        }
+        return out;
+    }();
+    return installed.value(family, family);
+}
+
+} // namespace
+
 QFont font(const QString &family, double points, bool bold)
 {
-    QFont f(family);
+    QFont f(installedFamily(family));
     f.setPointSizeF(points);
     f.setBold(bold);
     f.setItalic(false);
     f.setUnderline(false);
     f.setStrikeOut(false);
+    // Captions and numbers are drawn as the design drew them, unkerned; text
+    // that needs shaping (Devanagari, Arabic digits) still gets it. One such
+    // font serves the fields, labels and buttons of a size alike.
+    f.setStyleStrategy(QFont::PreferNoShaping);
     return f;
 }
 
@@ -61,23 +111,6 @@ QLabel *label(QWidget *parent, const char *name, const QString &caption, QRect g
     l->setGeometry(geometry);
     l->setAutoFillBackground(true);
     return l;
-}
-
-void registerFontSubstitutes()
-{
-    // Liberation Sans shares Arial's metrics, so captions break where they were designed to.
-    QFont::insertSubstitutions(QStringLiteral("Arial"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                QStringLiteral("DejaVu Sans")});
-    // Pagella before P052: P052's wide line spacing would push the three-line
-    // caption out of its box.
-    QFont::insertSubstitutions(QStringLiteral("Book Antiqua"),
-                               {QStringLiteral("TeX Gyre Pagella"), QStringLiteral("P052"),
-                                QStringLiteral("Palatino Linotype"), QStringLiteral("Palatino"),
-                                QStringLiteral("DejaVu Serif")});
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
-                                QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")});
 }
 
 } // namespace kelvastro::form

@@ -13,6 +13,7 @@ class QLabel;
 
 namespace kelvastro::form {
 
+// A font of the design's: its family, or the first installed stand-in for it.
 QFont font(const QString &family, double points, bool bold = false);
 
 // A control's text and background as the colour rule resolved them, every
@@ -25,9 +26,5 @@ void useDesktopColors(QWidget *widget);
 
 // An opaque, borderless, left-aligned label that wraps its caption in its box.
 QLabel *label(QWidget *parent, const char *name, const QString &caption, QRect geometry);
-
-// Stand-ins for the families the windows name, for systems that lack them:
-// registered once, before the first window is built.
-void registerFontSubstitutes();
 
 } // namespace kelvastro::form

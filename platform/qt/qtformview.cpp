@@ -285,14 +285,6 @@ void QtFormView::build(FormCanvas *canvas)
             w->setGeometry(geometry);
         if (def.font)
             w->setFont(fontOf(*def.font));
-        if (def.kind == ControlKind::TextBox) {
-            // Fields hold numbers, which no script needs shaped; Qt still shapes
-            // the scripts that require it. Without shaping, writing five results
-            // per keystroke costs a third less.
-            QFont f = w->font();
-            f.setStyleStrategy(QFont::PreferNoShaping);
-            w->setFont(f);
-        }
         if (def.kind == ControlKind::Button)
             continue;
         if (def.container != kNoControl)

@@ -304,7 +304,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale::c());
-    kelvastro::form::registerFontSubstitutes();
+
     kelvastro::form::installAccessibility();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

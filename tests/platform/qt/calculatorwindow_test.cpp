@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -333,6 +334,20 @@ private slots:
         open();
         const QStringList clipped = clippedLabels(window);
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+    }
+
+    // Each control asks for a family the system has, its design family or a
+    // stand-in found once: no control sends Qt through a chain of substitutes.
+    void everyFontNamesAnInstalledFamily()
+    {
+        open();
+        for (const ControlDef &def : calculator::definition().controls) {
+            const auto *w = window->findChild<QWidget *>(QString::fromUtf8(def.name.data(), qsizetype(def.name.size())));
+            if (!w || !def.font)
+                continue;
+            QCOMPARE(QFontInfo(w->font()).family(), w->font().family());
+            QCOMPARE(w->font().styleStrategy() & QFont::PreferNoShaping, QFont::PreferNoShaping);
+        }
     }
 
     void lockedRateCanBeCopiedButNotChanged()

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "platform/qt/accessibility.h"
-#include "platform/qt/formdesign.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -16,7 +15,6 @@
             qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
         QApplication app(argc, argv);                                                              \
         QLocale::setDefault(QLocale::c());                                                         \
-        kelvastro::form::registerFontSubstitutes();                                                \
         kelvastro::form::installAccessibility();                                                   \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
