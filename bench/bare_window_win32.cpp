@@ -47,12 +47,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     AppendMenuW(bar, MF_STRING, 3, L"Exit");
     HWND window = CreateWindowExW(0, L"BareWindow", L"Bare window", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                                   CW_USEDEFAULT, CW_USEDEFAULT, 470, 580, nullptr, bar, instance, nullptr);
-    // The fonts of the calculator's table, at 96 DPI.
-    const HFONT fonts[] = {font(L"Book Antiqua", 16, false), font(L"MS Sans Serif", 11, true),
-                           font(L"MS Sans Serif", 11, false), font(L"MS Sans Serif", 13, false),
+    // The fonts of the calculator's table, at 96 DPI, under the faces the
+    // program asks for ("MS Sans Serif" is drawn in its outline twin).
+    const HFONT fonts[] = {font(L"Book Antiqua", 16, false), font(L"Microsoft Sans Serif", 11, true),
+                           font(L"Microsoft Sans Serif", 11, false), font(L"Microsoft Sans Serif", 13, false),
                            font(L"Arial", 12, true),          font(L"Arial", 16, true),
-                           font(L"Arial", 13, true),          font(L"MS Sans Serif", 16, true),
-                           font(L"MS Sans Serif", 32, true)};
+                           font(L"Arial", 13, true),          font(L"Microsoft Sans Serif", 16, true),
+                           font(L"Microsoft Sans Serif", 32, true)};
     constexpr int kFonts = sizeof fonts / sizeof fonts[0];
     for (int row = 0; row < 9; ++row) {
         HWND label = CreateWindowExW(0, L"STATIC", L"Label", WS_CHILD | WS_VISIBLE | SS_LEFT, 24, 24 + row * 56, 129,

@@ -20,9 +20,30 @@ const GUID kPropidAccName = {0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5, 0x5e
 const GUID kLiveSettingProperty = {0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
 constexpr long kPolite = 1;
 
+// oleacc and oleaut32 are read from disk when a screen reader first asks
+// for an object, not at every start of the program: most starts have none.
+template <typename Function>
+Function entry(const wchar_t *library, const char *name)
+{
+    const HMODULE module = LoadLibraryW(library); // kept for the rest of the run
+    const FARPROC found = module ? GetProcAddress(module, name) : nullptr;
+    // Through void (*)(), the one function pointer type every other converts from and to.
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+}
+
+BSTR systemString(const std::wstring &text)
+{
+    static const auto allocate = entry<BSTR(WINAPI *)(const OLECHAR *)>(L"oleaut32.dll", "SysAllocString");
+    return allocate ? allocate(text.c_str()) : nullptr;
+}
+
 // The annotation service, where Windows has one; Wine's does not annotate.
 IAccPropServices *annotations()
 {
+    // COM as a screen reader's requests need it, begun when the first one comes.
+    static const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    if (!com)
+        return nullptr;
     IAccPropServices *services = nullptr;
     if (FAILED(CoCreateInstance(kClsidAccPropServices, nullptr, CLSCTX_INPROC_SERVER, kIidAccPropServices,
                                 reinterpret_cast<void **>(&services))))
@@ -43,8 +64,7 @@ void annotateName(HWND hwnd, const std::wstring &name)
 void markLiveRegion(HWND hwnd)
 {
     if (IAccPropServices *services = annotations()) {
-        VARIANT polite;
-        VariantInit(&polite);
+        VARIANT polite{};
         polite.vt = VT_I4;
         polite.lVal = kPolite;
         services->SetHwndProp(hwnd, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, kLiveSettingProperty, polite);
@@ -61,12 +81,18 @@ void liveRegionChanged(HWND hwnd)
 
 LRESULT Win32Accessible::answer(HWND hwnd, WPARAM wParam, const Overrides &overrides)
 {
+    using win32::entry;
+    static const auto standardObject = entry<HRESULT(WINAPI *)(HWND, LONG, REFIID, void **)>(
+        L"oleacc.dll", "CreateStdAccessibleObject");
+    static const auto lresultFromObject = entry<LRESULT(WINAPI *)(REFIID, WPARAM, LPUNKNOWN)>(
+        L"oleacc.dll", "LresultFromObject");
     IAccessible *system = nullptr;
-    if (FAILED(CreateStdAccessibleObject(hwnd, OBJID_CLIENT, win32::kIidAccessible,
-                                         reinterpret_cast<void **>(&system))) || !system)
+    if (!standardObject || !lresultFromObject
+        || FAILED(standardObject(hwnd, OBJID_CLIENT, win32::kIidAccessible, reinterpret_cast<void **>(&system)))
+        || !system)
         return 0;
     auto *object = new Win32Accessible(system, overrides);
-    const LRESULT result = LresultFromObject(win32::kIidAccessible, wParam, object);
+    const LRESULT result = lresultFromObject(win32::kIidAccessible, wParam, object);
     object->Release();
     return result;
 }
@@ -124,7 +150,7 @@ HRESULT Win32Accessible::get_accChild(VARIANT child, IDispatch **object) { retur
 HRESULT Win32Accessible::get_accName(VARIANT child, BSTR *name)
 {
     if (isSelf(child) && m_overrides.name && name) {
-        *name = SysAllocString(m_overrides.name->c_str());
+        *name = win32::systemString(*m_overrides.name);
         return S_OK;
     }
     return m_system->get_accName(child, name);
@@ -135,7 +161,7 @@ HRESULT Win32Accessible::get_accValue(VARIANT child, BSTR *value) { return m_sys
 HRESULT Win32Accessible::get_accDescription(VARIANT child, BSTR *description)
 {
     if (isSelf(child) && m_overrides.description && description) {
-        *description = SysAllocString(m_overrides.description->c_str());
+        *description = win32::systemString(*m_overrides.description);
         return S_OK;
     }
     return m_system->get_accDescription(child, description);
@@ -144,7 +170,7 @@ HRESULT Win32Accessible::get_accDescription(VARIANT child, BSTR *description)
 HRESULT Win32Accessible::get_accRole(VARIANT child, VARIANT *role)
 {
     if (isSelf(child) && m_overrides.role && role) {
-        VariantInit(role);
+        *role = VARIANT{};
         role->vt = VT_I4;
         role->lVal = *m_overrides.role;
         return S_OK;

@@ -5,7 +5,6 @@
 #include "platform/system/utf16.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include <algorithm>
 #include <cstring>
@@ -21,8 +20,6 @@ constexpr UINT kWorkMessage = WM_APP + 1;
 
 Win32FormsServices::Win32FormsServices(HINSTANCE instance) : m_instance(instance)
 {
-    // Screen readers' requests for accessible objects are answered through COM.
-    m_com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     Win32FormView::registerClasses(instance);
@@ -56,8 +53,6 @@ Win32FormsServices::~Win32FormsServices()
     m_views.clear();
     if (m_workWindow)
         DestroyWindow(m_workWindow);
-    if (m_com)
-        CoUninitialize();
 }
 
 LRESULT CALLBACK Win32FormsServices::workProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)

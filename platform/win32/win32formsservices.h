@@ -58,7 +58,6 @@ private:
 
     HINSTANCE m_instance;
     HWND m_workWindow = nullptr;
-    bool m_com = false;
     PostedWork m_work;
     ColorScheme m_scheme;
     std::map<Form *, std::unique_ptr<Win32FormView>> m_views;

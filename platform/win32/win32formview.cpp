@@ -106,15 +106,8 @@ void Win32FormView::create(HWND owner)
         m_viewport.attach(m_viewportWindow, m_canvas);
     }
     m_controls.create(m_window, surface(), m_captions);
-    for (ControlId id = 0; id < m_definition.controls.size(); ++id) {
-        const ControlDef &def = m_definition.control(id);
-        if (def.kind == ControlKind::TextBox && !def.accessibleName.empty())
-            annotateName(control(id), wide(spokenName(m_definition, id))); // no label of its own says it
-    }
-    if (statusBar()) {
-        markLiveRegion(statusBar());
+    if (statusBar())
         win32::drawPlain(statusBar(), m_services.scheme().highContrast());
-    }
     if (m_canvas) {
         const PixelRect table = clientRect(m_definition, static_cast<int>(m_gdi.dpi()));
         m_viewport.setCanvasSize({table.width, table.height});
@@ -317,6 +310,22 @@ void Win32FormView::setBackColor(ControlId id, OleColor color)
     m_backColors[id] = color;
     if (control(id))
         InvalidateRect(control(id), nullptr, TRUE);
+}
+
+// A screen reader's first request for any of the window's objects: the
+// annotations it reads are made now, not at every start without one.
+void Win32FormView::prepareForScreenReaders()
+{
+    if (m_annotated)
+        return;
+    m_annotated = true;
+    for (ControlId id = 0; id < m_definition.controls.size(); ++id) {
+        const ControlDef &def = m_definition.control(id);
+        if (def.kind == ControlKind::TextBox && !def.accessibleName.empty() && control(id))
+            annotateName(control(id), wide(spokenName(m_definition, id))); // no label of its own says it
+    }
+    if (statusBar())
+        markLiveRegion(statusBar());
 }
 
 void Win32FormView::setFocus(ControlId id, FocusCause cause)

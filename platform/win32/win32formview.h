@@ -101,6 +101,7 @@ private:
     LRESULT onControlFocus(ControlId id, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onControlClick(ControlId id, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam, ControlId id);
+    void prepareForScreenReaders();
     LRESULT systemHandles(ControlId id, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) const;
 
     void create(HWND owner);
@@ -128,6 +129,7 @@ private:
     std::vector<std::pair<KeyChord, ControlId>> m_commands;
     std::wstring m_description;
     bool m_closing = false;
+    bool m_annotated = false; // names and the live region told to the system, at the first screen reader
     bool m_live = false; // loaded, and not unloaded since
 };
 

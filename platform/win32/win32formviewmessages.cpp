@@ -324,6 +324,7 @@ LRESULT Win32FormView::handleControl(ControlId id, HWND hwnd, UINT message, WPAR
 // Everything else is the system's to answer.
 LRESULT Win32FormView::onGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam, ControlId id)
 {
+    prepareForScreenReaders();
     if (static_cast<LONG>(lParam) != OBJID_CLIENT)
         return id == kNoControl ? DefWindowProcW(hwnd, WM_GETOBJECT, wParam, lParam) : 0;
     Win32Accessible::Overrides overrides;
