@@ -96,8 +96,8 @@ MUTANTS = [
      ("wine",)),
     ("M12", "rate locked again in the window colour",
      "ui/calculator/kelvastro.cpp",
-     "v.setBackColor(Text8, kInactiveCaptionText);",
-     "v.setBackColor(Text8, kWindowBackground);",
+     "v.setBackColor(Text8, kRateLockedBack);",
+     "v.setBackColor(Text8, kRateOpenBack);",
      ("linux",)),
     ("M13", "Profit / Loss forwards to the rate",
      "ui/calculator/kelvastro.cpp",
@@ -121,9 +121,9 @@ MUTANTS = [
      ("linux",)),
     ("M17", "the zero check also refuses 0.0",
      "ui/calculator/kelvastro.cpp",
-     """    if (view().text(field) != "0")
+     """    if (!isLoneZeroDigit(view().text(field)))
         return;""",
-     """    if (view().text(field) != "0" && view().text(field) != "0.0")
+     """    if (!isLoneZeroDigit(view().text(field)) && view().text(field) != "0.0")
         return;""",
      ("linux",)),
     ("M18", "Tips: a click on a label closes it (Qt)",
