@@ -62,7 +62,7 @@ int main(int argc, char *argv[])
 
     kelvastro::form::installAccessibility();
 
-    kelvastro::QtFormsServices forms;
+    kelvastro::QtFormsServices forms(kelvastro::kApplication);
     kelvastro::PosixSystemServices system;
     kelvastro::Kelvastro window(forms, system, kelvastro::numberLocaleOf(QLocale::system()));
     forms.show(window);

@@ -118,12 +118,6 @@ private:
 
 } // namespace
 
-std::optional<CalcFailure> Recalculator::buyingSide(TradeSheet &sheet) const
-{
-    Reads reads(m_numbers);
-    return buyingSide(sheet, reads);
-}
-
 std::optional<CalcFailure> Recalculator::buyingSide(TradeSheet &sheet, Reads &reads) const
 {
     SideRun run(sheet, m_numbers, reads);
@@ -160,12 +154,6 @@ std::optional<CalcFailure> Recalculator::buyingSide(TradeSheet &sheet, Reads &re
         return run.failure();
     run.show(balance);
     return std::nullopt;
-}
-
-std::optional<CalcFailure> Recalculator::sellingSide(TradeSheet &sheet) const
-{
-    Reads reads(m_numbers);
-    return sellingSide(sheet, reads);
 }
 
 std::optional<CalcFailure> Recalculator::sellingSide(TradeSheet &sheet, Reads &reads) const

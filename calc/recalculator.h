@@ -16,10 +16,6 @@ class Recalculator {
 public:
     explicit Recalculator(const NumberText &numbers) : m_numbers(numbers) {}
 
-    // Total buying price with brokerage, then the bank balance required (a sixth of it).
-    std::optional<CalcFailure> buyingSide(TradeSheet &sheet) const;
-    // Net selling amount, profit or loss, and change in price.
-    std::optional<CalcFailure> sellingSide(TradeSheet &sheet) const;
     // What a change of one input field sets off; result fields set off nothing.
     std::optional<CalcFailure> recalculate(TradeSheet &sheet, Field changed) const;
 
@@ -28,7 +24,9 @@ public:
     class Reads;
 
 private:
+    // Total buying price with brokerage, then the bank balance required (a sixth of it).
     std::optional<CalcFailure> buyingSide(TradeSheet &sheet, Reads &reads) const;
+    // Net selling amount, profit or loss, and change in price.
     std::optional<CalcFailure> sellingSide(TradeSheet &sheet, Reads &reads) const;
 
     const NumberText &m_numbers;

@@ -3,7 +3,7 @@
 
 namespace kelvastro {
 
-FocusCause focusCause(FocusOrigin origin, bool otherEndInThisWindow, std::optional<FocusCause> requested)
+FocusCause focusCause(FocusOrigin origin, bool otherEndInThisWindow)
 {
     switch (origin) {
     case FocusOrigin::Activation:
@@ -15,8 +15,6 @@ FocusCause focusCause(FocusOrigin origin, bool otherEndInThisWindow, std::option
     }
     if (!otherEndInThisWindow)
         return FocusCause::OtherWindow;
-    if (requested)
-        return *requested;
     switch (origin) {
     case FocusOrigin::Tab: return FocusCause::Tab;
     case FocusOrigin::ShiftTab: return FocusCause::ShiftTab;

@@ -3,7 +3,6 @@
 
 #include "platform/forms/formevent.h"
 
-#include <optional>
 
 namespace kelvastro {
 
@@ -18,11 +17,10 @@ enum class FocusOrigin : std::uint8_t {
     Other,      // the program, or a toolkit that does not say
 };
 
-// The cause a focus event carries: a move to or from another window, a menu
-// or a popup is another window's doing, whatever else is known; a move that a
-// handler or the front end asked for carries the cause it was asked with; the
+// The cause of a move the toolkit made itself: to or from another window, a
+// menu or a popup it is another window's doing, whatever else is known; the
 // toolkit's own Tab, Shift+Tab and click carry theirs; anything else is the
-// program's.
-FocusCause focusCause(FocusOrigin origin, bool otherEndInThisWindow, std::optional<FocusCause> requested = {});
+// program's. (A move the host makes carries the cause it was made with.)
+FocusCause focusCause(FocusOrigin origin, bool otherEndInThisWindow);
 
 } // namespace kelvastro

@@ -37,8 +37,6 @@ enum class Placement : std::uint8_t {
     Fixed,           // the client area's top left corner at (left, top) twips from the screen's
 };
 
-enum class Border : std::uint8_t { Sizable, FixedDialog };
-
 struct FontDef {
     std::string_view family{};
     double points = 8.25;
@@ -82,7 +80,6 @@ struct FormDefinition {
     std::string_view name{};
     std::string_view caption{};
     int clientWidth = 0, clientHeight = 0; // twips
-    Border border = Border::FixedDialog;
     bool controlBox = true; // the close box; with no caption and none, there is no title bar
     Placement placement = Placement::WindowSystem;
     int left = 0, top = 0;

@@ -11,28 +11,10 @@ namespace kelvastro {
 
 class Form;
 
-// What a window's handlers may ask of the platform beyond their own controls.
-// A front end implements it (Qt, Win32, or a scripted fake for the tests) and
-// delivers the events of Form::handle (formview.h); windows get it through
-// their constructor. Every front end guarantees, and tests/conformance checks:
-// - show: loads the start-up form, shows it, gives the focus to the first
-//   control of the Tab order (Program) and returns; the program runs until
-//   endProgram.
-// - showModal: renders and loads the form afresh, shows it where its
-//   definition places it with the focus on its first control, and returns
-//   only once it is unloaded; the calling window takes no input meanwhile.
-//   The caller's focused control hears LostFocus (OtherWindow) as the modal
-//   window opens and GotFocus (OtherWindow) once it is gone: the focus round
-//   trip, which moves nothing.
-// - unload: hides the form and ends its modal showing; no further event of
-//   that showing reaches it.
-// - post: the work runs after the event being handled is done, before any
-//   further input; never once its form is released or the program has ended.
-// - showMessage: a modal box owned by the active window, with the text, one
-//   OK button and the application title; returns when closed. The focused
-//   control makes the same round trip as for a modal window.
-// - The close box presses what closeAction() says.
-// - endProgram: no handler runs afterwards.
+// What a window's handlers may ask of the platform beyond their own
+// controls; windows get it through their constructor. FormsHost
+// (formshost.h) keeps it for every front end, and tests/conformance checks
+// each one against it.
 class FormsServices {
 public:
     virtual ~FormsServices() = default;
@@ -42,24 +24,31 @@ public:
     // The form is being destroyed: its window goes with it.
     virtual void release(Form &form) = 0;
 
-    // The program's main window: loads and shows it, returning at once.
+    // The program's start-up window: loaded, shown, the focus on the first
+    // control of the Tab order (Program); returns at once, and the program
+    // runs until endProgram.
     virtual void show(Form &form) = 0;
-    // Loads the form, shows it modally and returns once it is unloaded; the
-    // calling window takes no input meanwhile.
+    // Loaded afresh and shown where its definition places it, the focus on
+    // its first control; returns once it is unloaded, the calling window
+    // taking no input meanwhile. The caller's focused control hears
+    // LostFocus (OtherWindow) as it opens and GotFocus (OtherWindow) once it
+    // is gone: the round trip, which moves nothing.
     virtual void showModal(Form &form) = 0;
-    // Closes the form and ends its modal showing; the next showing loads it afresh.
+    // Hidden, its modal showing ended; nothing more of that showing reaches
+    // it. The start-up window's unloading ends the program.
     virtual void unload(Form &form) = 0;
 
-    // Runs `work` once the event being handled is done, before any other
-    // input; never once `owner` is gone.
+    // Runs `work` once the event being handled is done, before any further
+    // input; never once `owner` is released or the program has ended.
     virtual void post(Form &owner, std::function<void()> work) = 0;
 
-    // A modal box with the text, one OK button and the application title as
-    // its caption; returns once the user has closed it.
+    // A modal box owned by the active window, with the text, one OK button
+    // and the application title as its caption; returns once closed. The
+    // focused control makes the same round trip as for a modal window.
     virtual void showMessage(std::string_view text) = 0;
     // Text with '\n' line ends; a front end writes them as its platform's text does.
     virtual void copyToClipboard(std::string_view text) = 0;
-    // Ends the program: no further handler runs.
+    // Ends the program: no handler runs afterwards.
     virtual void endProgram() = 0;
     virtual ApplicationInfo application() const = 0;
 };

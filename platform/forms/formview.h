@@ -8,10 +8,9 @@
 
 namespace kelvastro {
 
-// One window as a front end shows it: what its handlers may do to its
-// controls, and the events it delivers to Form::handle. Every front end (Qt,
-// Win32, the scripted fake) keeps this contract; tests/conformance checks each
-// one against it with the same rows.
+// One window as its handlers see it: what they may do to its controls, and
+// the events Form::handle hears. FormHost (formhost.h) keeps this contract
+// for every front end; tests/conformance checks each one against it.
 //
 // Events
 // - One at a time, on the one user-interface thread; a handler runs to its

@@ -29,4 +29,25 @@ PixelRect controlRect(const FormDefinition &form, ControlId id, int dpi, int ins
 // The client area the definition asks for.
 PixelRect clientRect(const FormDefinition &form, int dpi);
 
+// The pixels a line of the definition covers at `dpi`. Lines run across or
+// down; one is lineWidth pixels at 96 DPI wide, never less than one, and a
+// wider one grows down and right from its end points, as the design drew it.
+PixelRect lineRect(const ControlDef &line, int dpi);
+
+// How far a window's frame reaches beyond its client area on each side.
+struct FrameMargins {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+
+// Where a window goes on a screen whose work area is `work`, and how large it
+// is, frame included, for a client area of `clientSize` (width and height) at
+// `dpi`: the start-up window never larger than the work area (its fields
+// scroll, with room for a `scrollBar` wide scroll bar when it is cut short);
+// placed at the definition's fixed point (its client area's corner there),
+// centred on the work area, or where the window system put it (`current`,
+// the frame's corner); then moved, where it must, so that all of it is on
+// the work area.
+PixelRect placeWindow(const FormDefinition &form, PixelRect clientSize, FrameMargins frame, PixelRect current,
+                      PixelRect work, int dpi, int scrollBar);
+
 } // namespace kelvastro

@@ -30,14 +30,4 @@ QRect toDevicePixels(const QRect &logical, const QWidget *widget)
     return {QPoint(qRound(topLeft.x()), qRound(topLeft.y())), QSize(qRound(size.width()), qRound(size.height()))};
 }
 
-QPoint toLogicalPixels(const QPoint &device, const QWidget *widget)
-{
-    if (!widget)
-        return device;
-    const qreal ratio = widget->devicePixelRatioF();
-    const QPointF origin = originOf(widget);
-    const QPointF logical = origin + (QPointF(device) - origin) / ratio;
-    return {qRound(logical.x()), qRound(logical.y())};
-}
-
 } // namespace kelvastro::form

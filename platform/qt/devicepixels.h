@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QPoint>
 #include <QRect>
 
 class QWidget;
@@ -11,8 +10,7 @@ namespace kelvastro::form {
 // Qt 6.4's accessibility bridge hands assistive technology logical pixels;
 // the screen a magnifier or a screen reader's mouse review looks at is in
 // device pixels, which differ on a scaled screen (QT_SCALE_FACTOR 1.25 and
-// the like). These convert a global rectangle or point on `widget`'s screen.
+// the like). This converts a global rectangle on `widget`'s screen.
 QRect toDevicePixels(const QRect &logical, const QWidget *widget);
-QPoint toLogicalPixels(const QPoint &device, const QWidget *widget);
 
 } // namespace kelvastro::form

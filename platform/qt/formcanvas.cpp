@@ -32,14 +32,8 @@ void FormCanvas::paintEvent(QPaintEvent *)
     for (const ControlDef &line : m_definition.controls) {
         if (line.kind != ControlKind::Line)
             continue;
-        QPen pen(qcolor(m_scheme.line(m_definition, line)));
-        pen.setWidth(line.lineWidth);
-        pen.setCapStyle(Qt::FlatCap);
-        p.setPen(pen);
-        // A wider pen grows down and right from the line, as the window draws it.
-        const double offset = (line.lineWidth - 1) / 2.0;
-        p.drawLine(QPointF(pixels(line.left, kDesignDpi) + offset, pixels(line.top, kDesignDpi) + offset),
-                   QPointF(pixels(line.width, kDesignDpi) + offset, pixels(line.height, kDesignDpi) + offset));
+        const PixelRect r = lineRect(line, kDesignDpi);
+        p.fillRect(r.x, r.y, r.width, r.height, qcolor(m_scheme.line(m_definition, line)));
     }
 }
 

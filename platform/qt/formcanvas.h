@@ -16,6 +16,7 @@ public:
 
     // The colours it paints in, and its lines'; repainted.
     void setScheme(const ColorScheme &scheme);
+    const FormDefinition &definition() const { return m_definition; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -35,13 +35,19 @@ void FormDialog::reject()
     emit closeRequested();
 }
 
+// Where the placement rule puts it, all of it on the screen. The frame is
+// known once the window has been shown; before, the client area stands for it.
 void FormDialog::place()
 {
-    if (m_definition.placement == Placement::Fixed)
-        setGeometry(QRect(QPoint(pixels(m_definition.left, kDesignDpi), pixels(m_definition.top, kDesignDpi)),
-                          size()));
-    else if (m_definition.placement == Placement::CentredOnScreen && screen())
-        move(screen()->availableGeometry().center() - rect().center());
+    if (!screen())
+        return;
+    const QRect work = screen()->availableGeometry();
+    const QRect frame = frameGeometry(), client = geometry();
+    const FrameMargins margins{client.left() - frame.left(), client.top() - frame.top(),
+                               frame.right() - client.right(), frame.bottom() - client.bottom()};
+    const PixelRect placed = placeWindow(m_definition, {0, 0, width(), height()}, margins, {frame.x(), frame.y(), 0, 0},
+                                         {work.x(), work.y(), work.width(), work.height()}, kDesignDpi, 0);
+    setGeometry(placed.x + margins.left, placed.y + margins.top, width(), height());
 }
 
 } // namespace kelvastro

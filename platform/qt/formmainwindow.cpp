@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/formmainwindow.h"
 
+#include "platform/forms/pixels.h"
 #include "platform/qt/formcanvas.h"
 #include "platform/qt/formdesign.h"
 #include "platform/qt/notificationaccessible.h"
@@ -155,15 +156,14 @@ void FormMainWindow::showEvent(QShowEvent *event)
     if (m_sized)
         return;
     m_sized = true;
-    QSize designed(m_canvas->width(),
-                   m_canvas->height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
-    QSize available = designed;
-    if (QScreen *s = screen())
-        available = s->availableGeometry().size() - QSize(0, kTitleBarAllowance);
+    const int height = m_canvas->height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    const QRect work = screen() ? screen()->availableGeometry() : QRect(0, 0, m_canvas->width(), height + kTitleBarAllowance);
     // A window cut short scrolls up and down only: room for that scroll bar.
-    if (designed.height() > available.height())
-        designed.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll) + 1;
-    resize(designed.boundedTo(available));
+    const PixelRect placed =
+        placeWindow(m_canvas->definition(), {0, 0, m_canvas->width(), height}, {0, kTitleBarAllowance, 0, 0}, {0, 0, 0, 0},
+                    {work.x(), work.y(), work.width(), work.height()}, kDesignDpi,
+                    style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll) + 1);
+    resize(placed.width, placed.height - kTitleBarAllowance);
 }
 
 void FormMainWindow::resizeEvent(QResizeEvent *event)

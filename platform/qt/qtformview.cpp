@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/qtformview.h"
 
-#include "platform/forms/closebox.h"
 #include "platform/forms/focuscause.h"
 #include "platform/forms/menutree.h"
 #include "platform/forms/pixels.h"
@@ -48,19 +47,6 @@ Qt::Alignment alignmentOf(Alignment a)
     case Alignment::Left: break;
     }
     return Qt::AlignLeft;
-}
-
-// A cause asked for travels in the focus reason, and comes back out of it.
-Qt::FocusReason reasonFor(FocusCause cause)
-{
-    switch (cause) {
-    case FocusCause::Tab: return Qt::TabFocusReason;
-    case FocusCause::ShiftTab: return Qt::BacktabFocusReason;
-    case FocusCause::Click: return Qt::MouseFocusReason;
-    case FocusCause::OtherWindow: return Qt::ActiveWindowFocusReason;
-    case FocusCause::Program: break;
-    }
-    return Qt::OtherFocusReason;
 }
 
 FocusOrigin originOf(Qt::FocusReason reason)
@@ -144,24 +130,20 @@ QKeySequence sequenceOf(const KeyChord &chord)
 
 } // namespace
 
-QtFormView::QtFormView(QtFormsServices &services, Form &form, QWidget *owner)
-    : m_services(services), m_form(form), m_definition(form.definition()),
-      m_widgets(m_definition.controls.size(), nullptr), m_actions(m_definition.controls.size(), nullptr),
-      m_texts(*this, m_definition.controls.size()), m_commands(commandKeys(m_definition)),
-      m_backColors(m_definition.controls.size())
+QtFormView::QtFormView(QtFormsServices &services, FormHost &host, QWidget *owner)
+    : m_services(services), m_host(host), m_definition(host.definition()),
+      m_widgets(m_definition.controls.size(), nullptr), m_actions(m_definition.controls.size(), nullptr)
 {
-    for (std::size_t i = 0; i < m_definition.controls.size(); ++i)
-        m_backColors[i] = backColorOf(m_definition.controls[i]);
     auto *canvas = new FormCanvas(m_definition);
     if (m_definition.startUp) {
         m_main = new FormMainWindow(canvas, owner);
         m_window = m_main;
-        connect(m_main, &FormMainWindow::closeRequested, this, &QtFormView::closeRequested);
+        connect(m_main, &FormMainWindow::closeRequested, this, [this] { m_host.closeBoxPressed(); });
     } else {
         m_dialog = new FormDialog(m_definition, owner);
         canvas->setParent(m_dialog);
         m_window = m_dialog;
-        connect(m_dialog, &FormDialog::closeRequested, this, &QtFormView::closeRequested);
+        connect(m_dialog, &FormDialog::closeRequested, this, [this] { m_host.closeBoxPressed(); });
     }
     m_window->setObjectName(qtext(m_definition.name));
     m_window->setWindowTitle(qtext(m_definition.caption));
@@ -176,7 +158,7 @@ QtFormView::QtFormView(QtFormsServices &services, Form &form, QWidget *owner)
         m_window->setFocusPolicy(Qt::StrongFocus);
     if (!tabOrder(m_definition).empty())
         m_ring = new FocusRing(m_window);
-    applyColors();
+    showLook(kNoControl);
     // A desktop that changes its colours: the rule is applied again.
     m_window->installEventFilter(this);
 }
@@ -220,7 +202,7 @@ void QtFormView::build(FormCanvas *canvas)
             edit->setCursorPosition(0);
             edit->installEventFilter(this);
             connect(edit, &QLineEdit::textChanged, this,
-                    [this, id](const QString &now) { m_texts.changed(id, now.toStdString()); });
+                    [this, id](const QString &now) { m_host.textChanged(id, now.toStdString()); });
             w = edit;
             break;
         }
@@ -243,7 +225,7 @@ void QtFormView::build(FormCanvas *canvas)
             b->setAutoDefault(false);
             b->setDefault(def.isDefault);
             b->installEventFilter(this);
-            connect(b, &QPushButton::clicked, this, [this, id] { deliver({EventKind::Click, id}); });
+            connect(b, &QPushButton::clicked, this, [this, id] { m_host.clicked(id); });
             w = b;
             break;
         }
@@ -254,7 +236,7 @@ void QtFormView::build(FormCanvas *canvas)
             frame->setGeometry(geometry);
             frameSurface = new QWidget(frame);
             frameSurface->setGeometry(frame->contentsRect());
-            connect(frame, &ClickableFrame::clicked, this, [this, id] { deliver({EventKind::Click, id}); });
+            connect(frame, &ClickableFrame::clicked, this, [this, id] { m_host.clicked(id); });
             w = frame;
             break;
         }
@@ -263,12 +245,11 @@ void QtFormView::build(FormCanvas *canvas)
                 w = m_main->addStatusLine(def.font ? fontOf(*def.font) : m_window->font());
             break;
         case ControlKind::Command:
-            for (const auto &[chord, command] : m_commands) {
-                if (command != id)
-                    continue;
-                auto *shortcut = new QShortcut(sequenceOf(chord), m_window);
+            // Qt matches shortcuts before any control hears the key.
+            if (const auto chord = parseShortcut(def.shortcut)) {
+                auto *shortcut = new QShortcut(sequenceOf(*chord), m_window);
                 shortcut->setObjectName(name);
-                connect(shortcut, &QShortcut::activated, this, [this, id] { deliver({EventKind::Click, id}); });
+                connect(shortcut, &QShortcut::activated, this, [this, id] { m_host.clicked(id); });
             }
             break;
         case ControlKind::Line:
@@ -325,7 +306,7 @@ void QtFormView::buildMenu(QMenuBar *bar)
         if (entry.dropDown.empty()) {
             QAction *command = bar->addAction(qtext(def.caption));
             command->setObjectName(name);
-            connect(command, &QAction::triggered, this, [this, id = entry.item] { deliver({EventKind::Click, id}); });
+            connect(command, &QAction::triggered, this, [this, id = entry.item] { m_host.clicked(id); });
             m_actions[entry.item] = command;
             continue;
         }
@@ -336,40 +317,10 @@ void QtFormView::buildMenu(QMenuBar *bar)
         for (ControlId id : entry.dropDown) {
             QAction *item = dropDown->addAction(qtext(m_definition.control(id).caption));
             item->setObjectName(qtext(m_definition.control(id).name));
-            connect(item, &QAction::triggered, this, [this, id] { deliver({EventKind::Click, id}); });
+            connect(item, &QAction::triggered, this, [this, id] { m_host.clicked(id); });
             m_actions[id] = item;
         }
     }
-}
-
-// Nothing of a showing that ended reaches the form: a dialog's controls
-// still lose the focus as it hides.
-void QtFormView::deliver(const FormEvent &event)
-{
-    if (m_live && !m_services.ended())
-        m_form.handle(event);
-}
-
-void QtFormView::load()
-{
-    m_live = true;
-    m_announced = kNoControl;
-    deliver({EventKind::Load});
-}
-
-void QtFormView::describe()
-{
-    m_window->setAccessibleDescription(
-        qtext(windowDescription(m_definition, [this](ControlId id) { return text(id); })));
-}
-
-void QtFormView::focusFirst()
-{
-    const auto order = tabOrder(m_definition);
-    if (order.empty())
-        return;
-    m_firstFocus = true;
-    m_widgets[order.front()]->setFocus(Qt::OtherFocusReason);
 }
 
 ControlId QtFormView::idOf(const QObject *object) const
@@ -378,68 +329,43 @@ ControlId QtFormView::idOf(const QObject *object) const
     return at == m_widgets.end() ? kNoControl : static_cast<ControlId>(at - m_widgets.begin());
 }
 
-std::string QtFormView::text(ControlId id) const
-{
-    const QWidget *w = m_widgets[id];
-    if (qobject_cast<const QLineEdit *>(w))
-        return m_texts.text(id);
-    if (const auto *label = qobject_cast<const QLabel *>(w))
-        return label->text().toStdString();
-    if (const auto *button = qobject_cast<const QAbstractButton *>(w))
-        return button->text().toStdString();
-    return {};
-}
-
-void QtFormView::setText(ControlId id, std::string_view text)
+void QtFormView::showText(ControlId id, std::string_view text)
 {
     QWidget *w = m_widgets[id];
-    if (qobject_cast<QLineEdit *>(w)) {
-        m_texts.write(id, text);
-        return;
-    }
     const QString t = qtext(text);
     if (m_definition.control(id).kind == ControlKind::StatusLine && m_main)
         m_main->setStatus(t);
+    else if (auto *edit = qobject_cast<QLineEdit *>(w))
+        edit->setText(t); // its textChanged signal brings the text back to the host
     else if (auto *label = qobject_cast<QLabel *>(w))
         label->setText(t);
     else if (auto *button = qobject_cast<QAbstractButton *>(w))
         button->setText(t);
 }
 
-void QtFormView::showText(ControlId id, std::string_view text)
-{
-    static_cast<QLineEdit *>(m_widgets[id])->setText(qtext(text));
-}
-
-bool QtFormView::holdsFocus(ControlId id) const { return m_widgets[id]->hasFocus(); }
-
 // setText leaves the caret at the end; a fresh result shows its sign and integer part.
 void QtFormView::showFromStart(ControlId id) { static_cast<QLineEdit *>(m_widgets[id])->setCursorPosition(0); }
 
-void QtFormView::raiseTextChanged(ControlId id) { deliver({EventKind::TextChanged, id}); }
-
-void QtFormView::setCaption(std::string_view caption)
+void QtFormView::showLocked(ControlId id, bool locked)
 {
-    m_window->setWindowTitle(qtext(caption));
-}
-
-void QtFormView::setLocked(ControlId id, bool locked)
-{
-    if (auto *edit = qobject_cast<QLineEdit *>(m_widgets[id])) {
+    if (auto *edit = qobject_cast<QLineEdit *>(m_widgets[id]))
         edit->setReadOnly(locked);
-        applyColor(id); // in high contrast a locked field looks it
-    }
 }
 
-void QtFormView::setBackColor(ControlId id, OleColor color)
+void QtFormView::showTitle(std::string_view caption) { m_window->setWindowTitle(qtext(caption)); }
+
+void QtFormView::showDescription(std::string_view description)
 {
-    m_backColors[id] = color;
-    applyColor(id);
+    m_window->setAccessibleDescription(qtext(description));
 }
 
 // Every colour through the rule, against the desktop's colours as they are now.
-void QtFormView::applyColors()
+void QtFormView::showLook(ControlId id)
 {
+    if (id != kNoControl) {
+        applyColor(id);
+        return;
+    }
     const ColorScheme &scheme = m_services.scheme();
     const Look surface = scheme.window(m_definition);
     form::setLook(m_window, surface, scheme.selection());
@@ -461,109 +387,100 @@ void QtFormView::applyColor(ControlId id)
     const ControlDef &def = m_definition.control(id);
     if (!w || def.kind == ControlKind::StatusLine)
         return;
-    const ColorScheme &scheme = m_services.scheme();
-    const auto *edit = qobject_cast<const QLineEdit *>(w);
-    const Look look = scheme.control(m_definition, id, m_backColors[id], edit && edit->isReadOnly());
+    const Look look = m_host.look(id);
+    const Look selection = m_services.scheme().selection();
     if (def.kind != ControlKind::Button) {
-        form::setLook(w, look, scheme.selection());
+        form::setLook(w, look, selection);
     } else if (auto *button = qobject_cast<FormButton *>(w)) {
         // A graphical button draws its own face; a standard one keeps the desktop's colours.
-        form::setLook(button, look, scheme.selection());
+        form::setLook(button, look, selection);
         button->setFace(qcolor(look.back));
     }
 }
 
-void QtFormView::setFocus(ControlId id, FocusCause cause)
+void QtFormView::applyFocus(ControlId id, bool selectAll)
 {
-    if (QWidget *w = m_widgets[id])
-        w->setFocus(reasonFor(cause));
+    QWidget *w = id == kNoControl ? m_window.data() : m_widgets[id];
+    if (!w)
+        return;
+    w->setFocus(selectAll ? Qt::TabFocusReason : Qt::OtherFocusReason);
+    if (auto *edit = qobject_cast<QLineEdit *>(w); edit && selectAll)
+        edit->selectAll();
 }
 
-ControlId QtFormView::focus() const
+// The ring follows Qt's focus by itself; a field that takes it comes into view.
+void QtFormView::focusMoved(ControlId, ControlId to)
 {
-    return idOf(QApplication::focusWidget());
+    if (m_main && to != kNoControl && m_widgets[to])
+        m_main->ensureVisible(m_widgets[to]);
 }
 
-void QtFormView::press(ControlId id)
+bool QtFormView::press(ControlId id)
 {
-    if (auto *button = qobject_cast<QAbstractButton *>(m_widgets[id]))
-        button->click(); // its clicked signal delivers the event
+    auto *button = qobject_cast<QAbstractButton *>(m_widgets[id]);
+    if (button)
+        button->click(); // its clicked signal tells the host
+    return button != nullptr;
+}
+
+void QtFormView::place()
+{
+    if (m_dialog)
+        m_dialog->place();
+}
+
+void QtFormView::show() { m_window->show(); }
+
+void QtFormView::runModal()
+{
+    if (m_dialog)
+        m_dialog->exec();
+}
+
+void QtFormView::close()
+{
+    if (m_dialog)
+        m_dialog->done(QDialog::Accepted);
     else
-        deliver({EventKind::Click, id});
+        m_window->close();
 }
 
-void QtFormView::closeRequested()
-{
-    closeBoxPressed(m_form, m_services, [this](ControlId button) { press(button); });
-}
-
-// Qt moves its focus first and reports after, as the contract wants; a
-// control that a handler moved the focus away from, or back to, never sees
-// the focus arrive, or leave.
+// Qt moves its focus first and reports after: a FocusOut towards another
+// control of the window is left to that control's FocusIn. An event for a
+// control that a handler has since moved the focus away from, or back to, is
+// not passed on to it.
 bool QtFormView::focusEvent(ControlId id, QWidget *control, QEvent *event)
 {
     const auto reason = static_cast<QFocusEvent *>(event)->reason();
-    const QWidget *now = QApplication::focusWidget();
-    const bool inWindow = now && now->window() == m_window;
-    FocusCause cause = focusCause(originOf(reason), inWindow);
+    QWidget *now = QApplication::focusWidget();
+    const FocusCause cause = focusCause(originOf(reason), now && now->window() == m_window);
     if (event->type() == QEvent::FocusIn) {
         // A dialog being shown tells its focus widget of a focus it does not
         // have yet; the real one comes with the window's activation.
         if (!control->hasFocus())
             return false;
-        // The focus given at showing arrives with the window's activation.
-        if (m_firstFocus && reason == Qt::ActiveWindowFocusReason)
-            cause = FocusCause::Program;
-        m_firstFocus = false;
         if (reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason)
             form::focusCameBackFromAMenu(control);
-        m_announced = id;
-        deliver({EventKind::GotFocus, id, cause});
-        if (!control->hasFocus())
-            return true;
-        if (m_main)
-            m_main->ensureVisible(control);
-        return false;
+        m_host.focusArrived(id, cause);
+        return !control->hasFocus();
     }
-    if (m_announced != id)
-        return control->hasFocus();
-    m_announced = kNoControl;
-    deliver({EventKind::LostFocus, id, cause});
+    if (idOf(now) == kNoControl || now->window() != m_window)
+        m_host.focusLeft(id, cause);
     return control->hasFocus();
-}
-
-// The keyboard rules, before the control sees the key. True when the key was used.
-bool QtFormView::keyEvent(const QKeyEvent *event)
-{
-    const KeyOutcome outcome = keyOutcome(m_definition, m_commands, *this, strokeOf(event));
-    switch (outcome.kind) {
-    case KeyOutcome::Kind::MoveFocus:
-        setFocus(outcome.control, outcome.cause);
-        return true;
-    case KeyOutcome::Kind::Press:
-        press(outcome.control);
-        return true;
-    case KeyOutcome::Kind::Consumed: return true;
-    case KeyOutcome::Kind::None: break;
-    }
-    return false;
 }
 
 bool QtFormView::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_window && event->type() == QEvent::ApplicationPaletteChange) {
         m_services.updateScheme();
-        applyColors();
         return false;
     }
     if (watched == m_window && m_definition.keyPreview) {
         // Key preview: the window hears every key first, and the key goes no further.
-        if (event->type() == QEvent::KeyPress) {
-            if (const char32_t c = characterOf(static_cast<QKeyEvent *>(event)))
-                deliver({EventKind::KeyPress, kNoControl, FocusCause::Program, c});
-            return true;
-        }
-        return false;
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        m_host.keyPreviewed(characterOf(static_cast<QKeyEvent *>(event)));
+        return true;
     }
     // Every event of every control passes here: its kind first, the control only when it matters.
     switch (event->type()) {
@@ -573,15 +490,14 @@ bool QtFormView::eventFilter(QObject *watched, QEvent *event)
         return id != kNoControl && focusEvent(id, static_cast<QWidget *>(watched), event);
     }
     case QEvent::KeyPress:
-        return keyEvent(static_cast<QKeyEvent *>(event));
+        return m_host.keyPressed(strokeOf(static_cast<QKeyEvent *>(event)));
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
-        // The press gave the focus first; a text box that sent it on selects nothing.
-        const QWidget *now = QApplication::focusWidget();
-        // A button whose press a field refused the focus to is not pressed.
-        const bool takesClicks = qobject_cast<QLineEdit *>(watched) || qobject_cast<QAbstractButton *>(watched);
-        return takesClicks && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && now && now != watched
-               && now->window() == m_window;
+        // The press gave the focus first: a text box that sent it on selects
+        // nothing, a button a field took it back from is not pressed.
+        const ControlId id = idOf(watched);
+        return id != kNoControl && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton
+               && m_host.refusesPress(id);
     }
     default:
         return false;

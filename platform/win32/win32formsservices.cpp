@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/win32/win32formsservices.h"
 
-#include "app/appinfo.h"
 #include "platform/system/utf16.h"
 
 #include <commctrl.h>
@@ -18,7 +17,8 @@ constexpr UINT kWorkMessage = WM_APP + 1;
 
 } // namespace
 
-Win32FormsServices::Win32FormsServices(HINSTANCE instance) : m_instance(instance)
+Win32FormsServices::Win32FormsServices(ApplicationInfo application, HINSTANCE instance)
+    : FormsHost(application), m_instance(instance)
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
@@ -45,12 +45,12 @@ void Win32FormsServices::updateScheme()
     HIGHCONTRASTW contrast{sizeof contrast, 0, nullptr};
     palette.highContrast = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0)
                            && (contrast.dwFlags & HCF_HIGHCONTRASTON);
-    m_scheme = ColorScheme(palette);
+    setPalette(palette);
 }
 
 Win32FormsServices::~Win32FormsServices()
 {
-    m_views.clear();
+    releaseAll();
     if (m_workWindow)
         DestroyWindow(m_workWindow);
 }
@@ -64,132 +64,38 @@ LRESULT CALLBACK Win32FormsServices::workProc(HWND hwnd, UINT message, WPARAM wP
     if (self && message == WM_SETTINGCHANGE && wParam == SPI_SETHIGHCONTRAST)
         self->updateScheme();
     if (self && message == kWorkMessage) {
-        if (!self->m_ended)
-            self->m_work.runNext();
+        self->runPosted();
         return 0;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-Win32FormView &Win32FormsServices::rendered(Form &form)
+// Secondary windows belong to the main one: kept in front of it, out of the task bar.
+std::unique_ptr<NativeWindow> Win32FormsServices::createWindow(FormHost &host, FormHost *owner)
 {
-    auto &slot = m_views[&form];
-    if (!slot) {
-        // Secondary windows belong to the main one: kept in front of it, out of the task bar.
-        const auto main = m_main && m_main != &form ? m_views.find(m_main) : m_views.end();
-        const HWND owner = main != m_views.end() && main->second ? main->second->window() : nullptr;
-        slot = std::make_unique<Win32FormView>(*this, form, owner);
-    }
-    return *slot;
+    const HWND parent = owner ? static_cast<Win32FormView &>(owner->native()).window() : nullptr;
+    return std::make_unique<Win32FormView>(*this, host, parent);
 }
 
-FormView &Win32FormsServices::view(Form &form) { return rendered(form); }
-
-Win32FormView *Win32FormsServices::find(std::string_view formName)
+Win32FormView *Win32FormsServices::findView(std::string_view formName)
 {
-    for (auto &[form, view] : m_views)
-        if (view && form->definition().name == formName)
-            return view.get();
-    return nullptr;
+    FormHost *h = find(formName);
+    return h ? &static_cast<Win32FormView &>(h->native()) : nullptr;
 }
 
-void Win32FormsServices::release(Form &form)
-{
-    m_work.drop(form);
-    m_views.erase(&form);
-    std::erase(m_modal, &form);
-    if (m_main == &form)
-        m_main = nullptr;
-}
+void Win32FormsServices::wake() { PostMessageW(m_workWindow, kWorkMessage, 0, 0); }
 
-void Win32FormsServices::show(Form &form)
-{
-    if (form.definition().startUp)
-        m_main = &form;
-    Win32FormView &v = rendered(form);
-    v.place();
-    v.load();
-    ShowWindow(v.window(), SW_SHOW);
-    v.focusFirst();
-    UpdateWindow(v.window());
-}
-
-void Win32FormsServices::showModal(Form &form)
-{
-    Win32FormView &v = rendered(form);
-    if (!v.window() || m_ended)
-        return;
-    const HWND owner = GetWindow(v.window(), GW_OWNER);
-    m_modal.push_back(&form);
-    v.place();
-    v.load();
-    v.describe();
-    // Shown before the owner is disabled, so that the owner's focus is
-    // remembered as it loses activation, not thrown away with its input.
-    ShowWindow(v.window(), SW_SHOW);
-    if (owner)
-        EnableWindow(owner, FALSE);
-    v.focusFirst();
-    MSG msg{};
-    while (!m_ended && std::find(m_modal.begin(), m_modal.end(), &form) != m_modal.end()) {
-        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got <= 0) {
-            PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 1); // for the loop outside this one
-            m_ended = true;
-            break;
-        }
-        dispatch(msg);
-    }
-    if (std::find(m_modal.begin(), m_modal.end(), &form) != m_modal.end())
-        unload(form); // the program is ending
-}
-
-void Win32FormsServices::unload(Form &form)
-{
-    if (std::find(m_modal.begin(), m_modal.end(), &form) != m_modal.end()) {
-        std::erase(m_modal, &form);
-        rendered(form).unloaded();
-        const HWND window = rendered(form).window();
-        const HWND owner = window ? GetWindow(window, GW_OWNER) : nullptr;
-        // Enabled before the window goes, so that activation returns to the
-        // owner and not to another program.
-        if (owner)
-            EnableWindow(owner, TRUE);
-        if (window) {
-            if (owner && GetActiveWindow() == window)
-                SetActiveWindow(owner);
-            ShowWindow(window, SW_HIDE);
-        }
-        return;
-    }
-    if (&form == m_main)
-        endProgram();
-    else if (auto it = m_views.find(&form); it != m_views.end() && it->second->window())
-        ShowWindow(it->second->window(), SW_HIDE);
-}
-
-void Win32FormsServices::post(Form &owner, std::function<void()> work)
-{
-    m_work.post(owner, std::move(work));
-    PostMessageW(m_workWindow, kWorkMessage, 0, 0);
-}
-
-void Win32FormsServices::showMessage(std::string_view text)
+void Win32FormsServices::messageBox(std::string_view text)
 {
     HWND owner = GetActiveWindow();
-    if (!owner && m_main)
-        owner = rendered(*m_main).window();
-    messageBox(wide(text), owner);
-}
-
-void Win32FormsServices::messageBox(const std::wstring &text, HWND owner)
-{
-    MessageBoxW(owner, text.c_str(), wide(AppInfo::title).c_str(), MB_OK);
+    if (!owner && !m_views.empty())
+        owner = m_views.front()->window(); // the start-up window, made first
+    MessageBoxW(owner, wide(text).c_str(), wide(application().title).c_str(), MB_OK);
 }
 
 void Win32FormsServices::copyToClipboard(std::string_view text)
 {
-    const HWND owner = m_main ? rendered(*m_main).window() : nullptr;
+    const HWND owner = m_views.empty() ? nullptr : m_views.front()->window();
     if (!OpenClipboard(owner))
         return;
     EmptyClipboard();
@@ -216,26 +122,12 @@ void Win32FormsServices::copyToClipboard(std::string_view text)
     CloseClipboard();
 }
 
-void Win32FormsServices::endProgram()
-{
-    if (m_ended)
-        return;
-    m_ended = true;
-    m_work.clear();
-    PostQuitMessage(0);
-}
-
-ApplicationInfo Win32FormsServices::application() const
-{
-    return {AppInfo::title, AppInfo::major, AppInfo::minor, AppInfo::revision};
-}
-
 void Win32FormsServices::dispatch(MSG &msg)
 {
     const HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
     if (root && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST)
-        for (auto &[form, view] : m_views)
-            if (view && view->window() == root) {
+        for (Win32FormView *view : m_views)
+            if (view->window() == root) {
                 if (view->translate(msg))
                     return;
                 break;
@@ -247,7 +139,7 @@ void Win32FormsServices::dispatch(MSG &msg)
 int Win32FormsServices::run()
 {
     MSG msg{};
-    while (!m_ended) {
+    while (!ended()) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got <= 0)
             return got == 0 ? static_cast<int>(msg.wParam) : 1;

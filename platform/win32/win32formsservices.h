@@ -1,69 +1,53 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/forms/colorscheme.h"
-#include "platform/forms/formsservices.h"
-#include "platform/forms/postedwork.h"
+#include "platform/forms/formshost.h"
 #include "platform/win32/win32formview.h"
 
 #include <windows.h>
 
-#include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace kelvastro {
 
-// The forms services over plain Win32: windows rendered from their
-// definitions, modal showing with the calling window disabled, the system's
-// message box and clipboard, and the message loop that runs it all.
-class Win32FormsServices : public FormsServices {
+// The Win32 front end: the shared FormsHost with a Win32FormView for each
+// form, the system's message box and clipboard, the desktop's system colours,
+// and the message loop that runs it all.
+class Win32FormsServices : public FormsHost {
 public:
-    explicit Win32FormsServices(HINSTANCE instance = GetModuleHandleW(nullptr));
+    explicit Win32FormsServices(ApplicationInfo application, HINSTANCE instance = GetModuleHandleW(nullptr));
     ~Win32FormsServices() override;
-    Win32FormsServices(const Win32FormsServices &) = delete;
-    Win32FormsServices &operator=(const Win32FormsServices &) = delete;
 
-    FormView &view(Form &form) override;
-    void release(Form &form) override;
-    void show(Form &form) override;
-    void showModal(Form &form) override;
-    void unload(Form &form) override;
-    void post(Form &owner, std::function<void()> work) override;
-    void showMessage(std::string_view text) override;
     void copyToClipboard(std::string_view text) override;
-    void endProgram() override;
-    ApplicationInfo application() const override;
 
-    Win32FormView &rendered(Form &form);
-    // A window already rendered, by its form's name; none if there is none.
-    Win32FormView *find(std::string_view formName);
+    Win32FormView &rendered(Form &form) { return static_cast<Win32FormView &>(host(form).native()); }
+    // A window already made, by its form's name; none if there is none.
+    Win32FormView *findView(std::string_view formName);
     // The program's message loop: returns the exit code once the program ends.
     int run();
     // One message through the keyboard rules and to its window.
     void dispatch(MSG &msg);
-    bool ended() const { return m_ended; }
-    // The colour rule against this desktop's system colours, read again by updateScheme().
-    const ColorScheme &scheme() const { return m_scheme; }
+    // The desktop's system colours, read again; every window repaints in them.
     void updateScheme();
     HINSTANCE instance() const { return m_instance; }
+    // Each view says it is there, and gone, for dispatch().
+    void attach(Win32FormView &view) { m_views.push_back(&view); }
+    void detach(Win32FormView &view) { std::erase(m_views, &view); }
 
 protected:
+    std::unique_ptr<NativeWindow> createWindow(FormHost &host, FormHost *owner) override;
+    void wake() override;
+    void quit() override { PostQuitMessage(0); }
     // The box itself, owned by the active window so that it stays in front of it.
-    virtual void messageBox(const std::wstring &text, HWND owner);
+    void messageBox(std::string_view text) override;
 
 private:
     static LRESULT CALLBACK workProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HINSTANCE m_instance;
     HWND m_workWindow = nullptr;
-    PostedWork m_work;
-    ColorScheme m_scheme;
-    std::map<Form *, std::unique_ptr<Win32FormView>> m_views;
-    Form *m_main = nullptr;
-    std::vector<Form *> m_modal; // shown modally, innermost last
-    bool m_ended = false;
+    std::vector<Win32FormView *> m_views;
 };
 
 } // namespace kelvastro

@@ -53,30 +53,29 @@ void Win32FormView::registerClasses(HINSTANCE instance)
     RegisterClassExW(&panel);
 }
 
-Win32FormView::Win32FormView(Win32FormsServices &services, Form &form, HWND owner)
-    : m_services(services), m_form(form), m_definition(form.definition()), m_gdi(USER_DEFAULT_SCREEN_DPI),
-      m_controls(m_definition, m_gdi, services.instance(),
-                 {kPanelClass, controlProc, this, this}),
-      m_focus(*this), m_texts(*this, m_definition.controls.size()), m_captions(m_definition.controls.size()),
-      m_backColors(m_definition.controls.size()), m_commands(commandKeys(m_definition))
+Win32FormView::Win32FormView(Win32FormsServices &services, FormHost &host, HWND owner)
+    : m_services(services), m_host(host), m_definition(host.definition()), m_gdi(USER_DEFAULT_SCREEN_DPI),
+      m_controls(m_definition, m_gdi, services.instance(), {kPanelClass, controlProc, this, this})
 {
-    for (std::size_t i = 0; i < m_definition.controls.size(); ++i) {
-        const ControlDef &def = m_definition.controls[i];
-        // Text boxes are empty until the load step writes them: a design text
-        // would be worked on by the first recalculation the load sets off.
-        if (def.kind != ControlKind::TextBox)
-            m_captions[i] = std::string(def.caption);
-        m_backColors[i] = backColorOf(def);
-    }
     create(owner);
+    m_services.attach(*this);
 }
 
 Win32FormView::~Win32FormView()
 {
-    // Destroying the controls moves the focus; no event may reach the form by then.
+    // Destroying the controls moves the focus; no one hears of it by then.
     m_closing = true;
+    m_services.detach(*this);
     if (m_window)
         DestroyWindow(m_window);
+}
+
+std::vector<std::string> Win32FormView::captions() const
+{
+    std::vector<std::string> out;
+    for (ControlId id = 0; id < m_definition.controls.size(); ++id)
+        out.push_back(m_host.text(id));
+    return out;
 }
 
 void Win32FormView::create(HWND owner)
@@ -105,7 +104,7 @@ void Win32FormView::create(HWND owner)
                                    0, 0, 0, m_viewportWindow, nullptr, instance, this);
         m_viewport.attach(m_viewportWindow, m_canvas);
     }
-    m_controls.create(m_window, surface(), m_captions);
+    m_controls.create(m_window, surface(), captions());
     if (statusBar())
         win32::drawPlain(statusBar(), m_services.scheme().highContrast());
     if (m_canvas) {
@@ -117,100 +116,81 @@ void Win32FormView::create(HWND owner)
         SendMessageW(m_window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
 }
 
-// The table's client area, and the main window's status bar below it.
-SIZE Win32FormView::designedClientSize() const
-{
-    const PixelRect table = clientRect(m_definition, static_cast<int>(m_gdi.dpi()));
-    SIZE size{table.width, table.height};
-    if (const HWND bar = statusBar()) {
-        RECT r{};
-        GetWindowRect(bar, &r);
-        size.cy += r.bottom - r.top;
-    }
-    return size;
-}
-
+// Sized for its screen's DPI and work area, and put where the placement rule says.
 void Win32FormView::place()
 {
     if (!m_window)
         return;
+    const int dpi = static_cast<int>(m_gdi.dpi());
+    PixelRect client = clientRect(m_definition, dpi);
+    if (const HWND bar = statusBar()) {
+        RECT r{};
+        GetWindowRect(bar, &r);
+        client.height += r.bottom - r.top;
+    }
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(m_window, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(m_window, GWL_EXSTYLE));
-    const SIZE client = designedClientSize();
-    const RECT outer = windowRectFor({0, 0, client.cx, client.cy}, style, exStyle, m_controls.menu() != nullptr,
-                                     m_gdi.dpi());
-    int width = outer.right - outer.left;
-    int height = outer.bottom - outer.top;
+    const RECT outer = windowRectFor({0, 0, client.width, client.height}, style, exStyle,
+                                     m_controls.menu() != nullptr, m_gdi.dpi());
+    const FrameMargins frame{-outer.left, -outer.top, outer.right - client.width, outer.bottom - client.height};
     const HWND owner = GetWindow(m_window, GW_OWNER);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(owner ? owner : m_window, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT &work = monitor.rcWork;
-    // Never larger than the work area, task bar excluded: the fields scroll
-    // instead, up and down only where the screen is wide enough for the bar.
-    if (m_definition.startUp) {
-        if (height > work.bottom - work.top)
-            width += GetSystemMetrics(SM_CXVSCROLL);
-        width = std::min<int>(width, work.right - work.left);
-        height = std::min<int>(height, work.bottom - work.top);
-    }
+    const RECT &w = monitor.rcWork;
     RECT now{};
     GetWindowRect(m_window, &now);
-    int x = now.left, y = now.top;
-    const int dpi = static_cast<int>(m_gdi.dpi());
-    switch (m_definition.placement) {
-    case Placement::Fixed:
-        // The client area's corner where the table puts it; the frame lies outside it.
-        x = pixels(m_definition.left, dpi) + outer.left;
-        y = pixels(m_definition.top, dpi) + outer.top;
-        break;
-    case Placement::CentredOnScreen:
-        x = work.left + (work.right - work.left - width) / 2;
-        y = work.top + (work.bottom - work.top - height) / 2;
-        break;
-    case Placement::WindowSystem: break;
-    }
-    // Wherever it was put, all of it on the screen where the screen allows;
-    // where the window system put it, it stays if it fits.
-    const int fitX = std::max<int>(work.left, std::min<int>(x, work.right - width));
-    const int fitY = std::max<int>(work.top, std::min<int>(y, work.bottom - height));
-    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-    if (m_definition.placement == Placement::WindowSystem && fitX == x && fitY == y)
-        flags |= SWP_NOMOVE;
-    SetWindowPos(m_window, nullptr, fitX, fitY, width, height, flags);
+    const PixelRect placed = placeWindow(m_definition, client, frame, {now.left, now.top, 0, 0},
+                                         {w.left, w.top, w.right - w.left, w.bottom - w.top}, dpi,
+                                         GetSystemMetrics(SM_CXVSCROLL));
+    // Where the window system put it, it stays if it fits.
+    const UINT keep = placed.x == now.left && placed.y == now.top ? SWP_NOMOVE : 0;
+    SetWindowPos(m_window, nullptr, placed.x, placed.y, placed.width, placed.height, SWP_NOZORDER | SWP_NOACTIVATE | keep);
     layoutMainWindow();
 }
 
-void Win32FormView::load()
+void Win32FormView::show()
 {
-    m_live = true;
-    deliver({EventKind::Load});
+    ShowWindow(m_window, SW_SHOW);
+    UpdateWindow(m_window);
 }
 
-void Win32FormView::describe()
+// Shown before the owner is disabled, so that the owner's focus is
+// remembered as it loses activation, not thrown away with its input.
+void Win32FormView::runModal()
 {
-    m_description = wide(windowDescription(m_definition, [this](ControlId id) { return text(id); }));
+    if (!m_window)
+        return;
+    const HWND owner = GetWindow(m_window, GW_OWNER);
+    m_modal = true;
+    ShowWindow(m_window, SW_SHOW);
+    if (owner)
+        EnableWindow(owner, FALSE);
+    MSG msg{};
+    while (m_modal && !m_services.ended()) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 1); // for the loop outside this one
+            m_services.endProgram();
+            break;
+        }
+        m_services.dispatch(msg);
+    }
 }
 
-void Win32FormView::unloaded()
+// The owner is enabled before the window goes, so that activation returns
+// to it and not to another program.
+void Win32FormView::close()
 {
-    m_live = false;
-    m_focus.forget();
-}
-
-void Win32FormView::focusFirst()
-{
-    const auto order = tabOrder(m_definition);
-    if (!order.empty() && control(order.front()))
-        m_focus.move(order.front(), FocusCause::Program);
-    else
-        SetFocus(m_window); // key preview: every key comes to the window itself
-}
-
-void Win32FormView::deliver(const FormEvent &event)
-{
-    if (m_live && !m_closing && !m_services.ended())
-        m_form.handle(event);
+    m_modal = false;
+    if (!m_window)
+        return;
+    const HWND owner = GetWindow(m_window, GW_OWNER);
+    if (owner)
+        EnableWindow(owner, TRUE);
+    if (owner && GetActiveWindow() == m_window)
+        SetActiveWindow(owner);
+    ShowWindow(m_window, SW_HIDE);
 }
 
 bool Win32FormView::contains(HWND hwnd) const
@@ -234,25 +214,9 @@ void Win32FormView::focusMoved(ControlId from, ControlId to)
     }
 }
 
-std::string Win32FormView::text(ControlId id) const
+void Win32FormView::showText(ControlId id, std::string_view text)
 {
-    if (id >= m_captions.size())
-        return {};
-    return m_definition.control(id).kind == ControlKind::TextBox ? m_texts.text(id) : m_captions[id];
-}
-
-void Win32FormView::setText(ControlId id, std::string_view text)
-{
-    if (id >= m_captions.size())
-        return;
-    const ControlDef &def = m_definition.control(id);
     const HWND hwnd = control(id);
-    if (def.kind == ControlKind::TextBox) {
-        if (hwnd)
-            m_texts.write(id, text);
-        return;
-    }
-    m_captions[id] = std::string(text);
     if (!hwnd)
         return;
     const std::wstring w = wide(text);
@@ -264,17 +228,11 @@ void Win32FormView::setText(ControlId id, std::string_view text)
             liveRegionChanged(hwnd);
         return;
     }
-    SetWindowTextW(hwnd, w.c_str());
+    SetWindowTextW(hwnd, w.c_str()); // a text box's EN_CHANGE brings the text back to the host
+    const ControlDef &def = m_definition.control(id);
     if (def.kind == ControlKind::Label && def.autoSize)
-        m_controls.fitLabel(id, m_captions[id]);
+        m_controls.fitLabel(id, std::string(text));
 }
-
-void Win32FormView::showText(ControlId id, std::string_view text)
-{
-    SetWindowTextW(control(id), wide(text).c_str()); // EN_CHANGE brings the text back through changed()
-}
-
-bool Win32FormView::holdsFocus(ControlId id) const { return m_focus.shown() == id; }
 
 // Setting an EDIT's text leaves its caret at the start already; a selection
 // request would make it lay the text out again, which costs as much as the
@@ -287,29 +245,35 @@ void Win32FormView::showFromStart(ControlId id)
         SendMessageW(control(id), EM_SETSEL, 0, 0);
 }
 
-void Win32FormView::raiseTextChanged(ControlId id) { deliver({EventKind::TextChanged, id}); }
-
-void Win32FormView::setCaption(std::string_view caption)
+void Win32FormView::showTitle(std::string_view caption)
 {
     if (m_window)
         SetWindowTextW(m_window, wide(caption).c_str());
 }
 
-void Win32FormView::setLocked(ControlId id, bool locked)
+void Win32FormView::showDescription(std::string_view description) { m_description = wide(description); }
+
+void Win32FormView::showLocked(ControlId id, bool locked)
 {
-    if (m_definition.control(id).kind == ControlKind::TextBox && control(id)) {
+    if (control(id))
         SendMessageW(control(id), EM_SETREADONLY, locked, 0);
-        InvalidateRect(control(id), nullptr, TRUE);
-    }
 }
 
-void Win32FormView::setBackColor(ControlId id, OleColor color)
+// The colours come from the host as each control paints.
+void Win32FormView::showLook(ControlId id)
 {
-    if (id >= m_backColors.size())
+    if (id != kNoControl) {
+        if (control(id))
+            InvalidateRect(control(id), nullptr, TRUE);
         return;
-    m_backColors[id] = color;
-    if (control(id))
-        InvalidateRect(control(id), nullptr, TRUE);
+    }
+    m_gdi.dropBrushes();
+    if (statusBar()) {
+        win32::drawPlain(statusBar(), m_services.scheme().highContrast());
+        SendMessageW(statusBar(), WM_SYSCOLORCHANGE, 0, 0);
+    }
+    if (m_window)
+        InvalidateRect(m_window, nullptr, TRUE);
 }
 
 // A screen reader's first request for any of the window's objects: the
@@ -328,50 +292,29 @@ void Win32FormView::prepareForScreenReaders()
         markLiveRegion(statusBar());
 }
 
-void Win32FormView::setFocus(ControlId id, FocusCause cause)
+void Win32FormView::applyFocus(ControlId id, bool selectAll)
 {
-    if (control(id))
-        m_focus.move(id, cause);
-}
-
-ControlId Win32FormView::focus() const
-{
-    return m_focus.moving() ? m_focus.current() : m_focus.shown();
-}
-
-Look Win32FormView::lookOf(ControlId id) const
-{
-    const bool locked = control(id) && (GetWindowLongPtrW(control(id), GWL_STYLE) & ES_READONLY) != 0;
-    return m_services.scheme().control(m_definition, id, m_backColors[id], locked);
+    const HWND target = id == kNoControl ? m_window : control(id);
+    if (!target)
+        return;
+    if (selectAll)
+        SendMessageW(target, EM_SETSEL, 0, -1); // so that typing replaces it
+    SetFocus(target);
 }
 
 COLORREF Win32FormView::surfaceColor() const { return bgrOfRgb(m_services.scheme().window(m_definition).back); }
-
-void Win32FormView::press(ControlId id)
-{
-    deliver({EventKind::Click, id});
-}
 
 bool Win32FormView::translate(const MSG &msg)
 {
     if (m_definition.keyPreview) {
         // The window hears every key first, and the key goes no further.
         const Win32KeyPreview::Key key = m_preview.read(msg);
-        if (key.taken && key.character)
-            deliver({EventKind::KeyPress, kNoControl, FocusCause::Program, key.character});
+        if (key.taken)
+            m_host.keyPreviewed(key.character);
         return key.taken;
     }
     const auto stroke = strokeOf(msg);
-    if (!stroke)
-        return false;
-    const KeyOutcome outcome = keyOutcome(m_definition, m_commands, *this, *stroke);
-    switch (outcome.kind) {
-    case KeyOutcome::Kind::MoveFocus: m_focus.move(outcome.control, outcome.cause); return true;
-    case KeyOutcome::Kind::Press: press(outcome.control); return true;
-    case KeyOutcome::Kind::Consumed: return true;
-    case KeyOutcome::Kind::None: break;
-    }
-    return false;
+    return stroke && m_host.keyPressed(*stroke);
 }
 
 } // namespace kelvastro

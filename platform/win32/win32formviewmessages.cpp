@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Win32FormView's handlers: one function per message the window, its
 // surface, its panel and its controls answer.
-#include "platform/forms/closebox.h"
+#include "platform/forms/focuscause.h"
 #include "platform/forms/pixels.h"
 #include "platform/system/utf16.h"
 #include "platform/win32/win32accessible.h"
@@ -52,7 +52,6 @@ LRESULT CALLBACK Win32FormView::windowProc(HWND hwnd, UINT message, WPARAM wPara
         if (hwnd == self->m_window) {
             self->m_window = self->m_viewportWindow = self->m_canvas = nullptr;
             self->m_controls.forget();
-            self->m_focus.forget();
         }
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
@@ -74,7 +73,7 @@ LRESULT Win32FormView::handleWindow(HWND hwnd, UINT message, WPARAM wParam, LPAR
     case WM_GETMINMAXINFO: return onMinMaxInfo(*reinterpret_cast<MINMAXINFO *>(lParam));
     case WM_DPICHANGED: return onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
     case WM_SYSCOLORCHANGE: return onSysColorChange();
-    case WM_CLOSE: return onClose();
+    case WM_CLOSE: m_host.closeBoxPressed(); return 0;
     case WM_MOUSEWHEEL: return m_viewportWindow ? SendMessageW(m_viewportWindow, message, wParam, lParam) : 0;
     case WM_GETOBJECT: return onGetObject(hwnd, wParam, lParam, kNoControl);
     default: break;
@@ -109,16 +108,16 @@ LRESULT Win32FormView::onCommand(WPARAM wParam, LPARAM lParam)
     const ControlDef &def = m_definition.control(id);
     if (lParam == 0) {
         if (def.kind == ControlKind::MenuItem)
-            press(id);
+            m_host.clicked(id);
         return 0;
     }
     const auto child = reinterpret_cast<HWND>(lParam);
     if (child != control(id))
         return 0;
     if (HIWORD(wParam) == EN_CHANGE && def.kind == ControlKind::TextBox)
-        m_texts.changed(id, windowText(child));
+        m_host.textChanged(id, windowText(child));
     else if (HIWORD(wParam) == BN_CLICKED && def.kind == ControlKind::Button)
-        press(id);
+        m_host.clicked(id);
     return 0;
 }
 
@@ -129,7 +128,7 @@ LRESULT Win32FormView::onControlColors(HDC dc, HWND child)
         SetBkColor(dc, surfaceColor());
         return reinterpret_cast<LRESULT>(m_gdi.brush(surfaceColor()));
     }
-    const Look look = lookOf(id);
+    const Look look = m_host.look(id);
     SetTextColor(dc, bgrOfRgb(look.text));
     SetBkColor(dc, bgrOfRgb(look.back));
     return reinterpret_cast<LRESULT>(m_gdi.brush(bgrOfRgb(look.back)));
@@ -138,9 +137,11 @@ LRESULT Win32FormView::onControlColors(HDC dc, HWND child)
 LRESULT Win32FormView::onDrawItem(const DRAWITEMSTRUCT &item)
 {
     const auto id = static_cast<ControlId>(item.CtlID - kIdBase);
-    if (id < m_definition.controls.size())
-        drawColouredButton(item, wide(m_captions[id]), m_gdi.brush(bgrOfRgb(lookOf(id).back)), bgrOfRgb(lookOf(id).text),
+    if (id < m_definition.controls.size()) {
+        const Look look = m_host.look(id);
+        drawColouredButton(item, wide(m_host.text(id)), m_gdi.brush(bgrOfRgb(look.back)), bgrOfRgb(look.text),
                            m_gdi.font(m_definition.control(id).font.value_or(m_definition.font)));
+    }
     return TRUE;
 }
 
@@ -157,7 +158,7 @@ LRESULT Win32FormView::onPaint(HWND hwnd)
     PAINTSTRUCT ps{};
     const HDC dc = BeginPaint(hwnd, &ps);
     drawLines(dc, m_definition, m_services.scheme(), m_gdi.dpi());
-    const ControlId id = focus();
+    const ControlId id = m_host.focus();
     if (id != kNoControl && m_definition.control(id).kind == ControlKind::TextBox && GetParent(control(id)) == hwnd) {
         RECT r{};
         GetWindowRect(control(id), &r);
@@ -173,12 +174,8 @@ LRESULT Win32FormView::onPaint(HWND hwnd)
 // had it gets it back instead, as the focus round trip of the contract.
 LRESULT Win32FormView::onActivate(WPARAM wParam)
 {
-    if (LOWORD(wParam) == WA_INACTIVE)
-        return 0;
-    if (m_focus.current() != kNoControl && control(m_focus.current()))
-        m_focus.move(m_focus.current(), FocusCause::OtherWindow);
-    else
-        SetFocus(m_window);
+    if (LOWORD(wParam) != WA_INACTIVE && !m_closing)
+        m_host.activated();
     return 0;
 }
 
@@ -202,7 +199,7 @@ void Win32FormView::layoutMainWindow()
         client.bottom -= barRect.bottom - barRect.top;
     }
     m_viewport.place(client);
-    if (const ControlId id = m_focus.current(); id != kNoControl)
+    if (const ControlId id = m_host.focus(); id != kNoControl)
         focusMoved(kNoControl, id);
 }
 
@@ -222,7 +219,7 @@ LRESULT Win32FormView::onDpiChanged(UINT dpi, const RECT &suggested)
         if (control(id))
             SendMessageW(control(id), WM_SETFONT, 0, FALSE); // no control may keep a font about to go
     m_gdi.setDpi(dpi);
-    m_controls.layout(m_captions);
+    m_controls.layout(captions());
     if (m_canvas) {
         const PixelRect table = clientRect(m_definition, static_cast<int>(dpi));
         m_viewport.setCanvasSize({table.width, table.height});
@@ -233,21 +230,10 @@ LRESULT Win32FormView::onDpiChanged(UINT dpi, const RECT &suggested)
     return 0;
 }
 
+// Every window shows itself in the desktop's new colours (showLook).
 LRESULT Win32FormView::onSysColorChange()
 {
     m_services.updateScheme();
-    m_gdi.dropBrushes();
-    if (statusBar()) {
-        win32::drawPlain(statusBar(), m_services.scheme().highContrast());
-        SendMessageW(statusBar(), WM_SYSCOLORCHANGE, 0, 0);
-    }
-    InvalidateRect(m_window, nullptr, TRUE);
-    return 0;
-}
-
-LRESULT Win32FormView::onClose()
-{
-    closeBoxPressed(m_form, m_services, [this](ControlId button) { press(button); });
     return 0;
 }
 
@@ -268,11 +254,11 @@ LRESULT Win32FormView::handlePanel(HWND hwnd, UINT message, WPARAM wParam, LPARA
     switch (message) {
     case WM_CTLCOLORSTATIC: return onControlColors(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_ERASEBKGND:
-        return id == kNoControl ? 1 : onEraseBackground(hwnd, reinterpret_cast<HDC>(wParam), bgrOfRgb(lookOf(id).back));
+        return id == kNoControl ? 1 : onEraseBackground(hwnd, reinterpret_cast<HDC>(wParam), bgrOfRgb(m_host.look(id).back));
     case WM_LBUTTONUP:
         // Only its bare surface: a label takes the clicks that land on it.
         if (id != kNoControl)
-            press(id);
+            m_host.clicked(id);
         return 0;
     default: break;
     }
@@ -350,10 +336,12 @@ LRESULT Win32FormView::onControlFocus(ControlId id, HWND hwnd, UINT message, WPA
     const LRESULT result = systemHandles(id, hwnd, message, wParam, lParam);
     if (m_closing)
         return result;
+    const auto other = reinterpret_cast<HWND>(wParam);
+    const FocusCause cause = focusCause(FocusOrigin::Other, contains(other));
     if (message == WM_SETFOCUS)
-        m_focus.arrived(id, reinterpret_cast<HWND>(wParam));
-    else
-        m_focus.left(id, reinterpret_cast<HWND>(wParam));
+        m_host.focusArrived(id, cause);
+    else if (m_controls.idOf(other) == kNoControl) // else that control's WM_SETFOCUS tells of the move
+        m_host.focusLeft(id, cause);
     return result;
 }
 
@@ -361,9 +349,9 @@ LRESULT Win32FormView::onControlFocus(ControlId id, HWND hwnd, UINT message, WPA
 // back to a field that refused to be left, is not pressed.
 LRESULT Win32FormView::onControlClick(ControlId id, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (m_focus.shown() != id) {
-        m_focus.move(id, FocusCause::Click);
-        if (m_focus.shown() != id)
+    if (m_host.focus() != id) {
+        m_host.setFocus(id, FocusCause::Click);
+        if (m_host.refusesPress(id))
             return 0;
     }
     return systemHandles(id, hwnd, message, wParam, lParam);

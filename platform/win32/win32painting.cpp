@@ -44,21 +44,14 @@ void drawColouredButton(const DRAWITEMSTRUCT &item, std::wstring_view caption, H
 
 void drawLines(HDC dc, const FormDefinition &form, const ColorScheme &scheme, UINT dpi)
 {
-    const int d = static_cast<int>(dpi);
     for (const ControlDef &def : form.controls) {
         if (def.kind != ControlKind::Line)
             continue;
-        const int width = std::max(1, MulDiv(def.lineWidth, d, USER_DEFAULT_SCREEN_DPI));
-        const LOGBRUSH colour{BS_SOLID, bgrOfRgb(scheme.line(form, def)), 0};
-        const HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT, static_cast<DWORD>(width), &colour, 0,
-                                      nullptr);
-        const HGDIOBJ old = SelectObject(dc, pen);
-        // A wider pen grows down and right from the line, as the window draws it.
-        const int offset = width / 2;
-        MoveToEx(dc, pixels(def.left, d) + offset, pixels(def.top, d) + offset, nullptr);
-        LineTo(dc, pixels(def.width, d) + offset, pixels(def.height, d) + offset);
-        SelectObject(dc, old);
-        DeleteObject(pen);
+        const PixelRect r = lineRect(def, static_cast<int>(dpi));
+        const RECT covered{r.x, r.y, r.x + r.width, r.y + r.height};
+        const HBRUSH colour = CreateSolidBrush(bgrOfRgb(scheme.line(form, def)));
+        FillRect(dc, &covered, colour);
+        DeleteObject(colour);
     }
 }
 

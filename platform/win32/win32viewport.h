@@ -21,9 +21,6 @@ public:
     // Scroll bars and the wheel; true when the message was one of theirs.
     bool handle(UINT message, WPARAM wParam, LRESULT &result);
 
-    POINT offset() const { return m_offset; }
-    HWND window() const { return m_viewport; }
-
 private:
     void update();
     void scrollTo(int x, int y);

@@ -2,7 +2,6 @@
 // The conformance rows on the scripted fake front end.
 #include "platform/testing/fakeformsservices.h"
 #include "tests/conformance/driver.h"
-#include "platform/forms/rgb.h"
 
 #include <gtest/gtest.h>
 
@@ -61,12 +60,7 @@ public:
             else
                 m_forms.type(form, " ");
             break;
-        case Key::Backspace:
-            if (form.definition().keyPreview)
-                m_forms.press(form, {K::Other}, U'\b');
-            else
-                m_forms.backspace(form);
-            break;
+        case Key::Backspace: m_forms.press(form, {K::Other}, U'\b'); break;
         case Key::Delete: m_forms.press(form, {K::Other}, U'\x7F'); break;
         case Key::Left:
         case Key::F2: m_forms.press(form, {K::Other}); break;
@@ -89,11 +83,7 @@ public:
     }
     ControlId focus(Form &form) override { return m_forms.focus(form); }
     bool locked(Form &form, ControlId id) override { return m_forms.control(form, id).locked; }
-    Look look(Form &form, ControlId id) override
-    {
-        const auto &c = m_forms.control(form, id);
-        return ColorScheme().control(form.definition(), id, c.backColor, c.locked);
-    }
+    Look look(Form &form, ControlId id) override { return m_forms.host(form).look(id); }
     ColorScheme scheme() override { return ColorScheme(); }
     std::string caption(Form &form) override { return m_forms.caption(form); }
     bool isOpen(Form &form) override { return m_forms.isShown(form); }

@@ -2,8 +2,8 @@
 // The conformance rows on the Qt front end, offscreen: keys and clicks go in
 // through Qt's own input path, message boxes are the real ones, closed by
 // their OK button.
+#include "app/appinfo.h"
 #include "platform/qt/accessibility.h"
-#include "platform/qt/formdesign.h"
 #include "platform/qt/formmainwindow.h"
 #include "platform/qt/qtformsservices.h"
 #include "platform/qt/qtformview.h"
@@ -66,6 +66,7 @@ void clickAt(QWidget *w, QPoint at)
 // as it shows, and each modal showing handing over to the test inside it.
 class Services final : public QtFormsServices {
 public:
+    Services() : QtFormsServices(kApplication) {}
     std::vector<std::string> messages;
     std::function<void(Form &)> inModal;
 
@@ -84,9 +85,9 @@ protected:
     // Qt would refuse every later event loop in this test program.
     void quit() override {}
 
-    void messageBox(const QString &text) override
+    void messageBox(std::string_view text) override
     {
-        messages.push_back(text.toStdString());
+        messages.emplace_back(text);
         auto *poll = new QTimer(qApp);
         poll->setInterval(5);
         QElapsedTimer waited;

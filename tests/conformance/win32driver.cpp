@@ -3,6 +3,7 @@
 // as WM_CHAR, keys as WM_KEYDOWN with the keyboard state they need, clicks to
 // the window the system would route them to, and message boxes are the
 // system's own, closed by their OK button from inside their loop.
+#include "app/appinfo.h"
 #include "platform/forms/rgb.h"
 #include "platform/system/utf16.h"
 #include "platform/win32/win32formsservices.h"
@@ -23,6 +24,7 @@ namespace {
 
 class Services final : public Win32FormsServices {
 public:
+    Services() : Win32FormsServices(kApplication) {}
     std::vector<std::string> messages;
     std::function<void(Form &)> inModal;
 
@@ -36,11 +38,11 @@ public:
     }
 
 protected:
-    void messageBox(const std::wstring &text, HWND owner) override
+    void messageBox(std::string_view text) override
     {
-        messages.push_back(fromWide(text.c_str(), text.size()));
+        messages.emplace_back(text);
         pressOkWhenShown(0);
-        Win32FormsServices::messageBox(text, owner);
+        Win32FormsServices::messageBox(text);
     }
 
 private:
@@ -142,7 +144,7 @@ public:
             SendMessageW(v.statusBar(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(shown));
             return fromWide(shown, wcslen(shown));
         }
-        return v.control(id) ? windowText(v.control(id)) : v.text(id);
+        return v.control(id) ? windowText(v.control(id)) : v.host().text(id);
     }
     Selection selection(Form &form, ControlId id) override
     {
@@ -151,7 +153,7 @@ public:
                      reinterpret_cast<LPARAM>(&end));
         return {static_cast<int>(start), static_cast<int>(end)};
     }
-    ControlId focus(Form &form) override { return m_forms.rendered(form).focus(); }
+    ControlId focus(Form &form) override { return m_forms.host(form).focus(); }
     bool locked(Form &form, ControlId id) override
     {
         return (GetWindowLongPtrW(m_forms.rendered(form).control(id), GWL_STYLE) & ES_READONLY) != 0;

@@ -22,21 +22,25 @@ FIELDS = ("Buying Price", "Quantity", "Total buying Price including Brokerage", 
           "Total Selling Amount Including Brokerage", "Profit / Loss", "Change in Price %", "Brokerage %")
 
 
-def fields():
-    """Each field's text, by its accessible name, from the probe's MSAA tree."""
+def fields(env=None):
+    """Each field's text, by its accessible name, from the probe's MSAA tree.
+    The probe runs in the program's locale: Wine keeps the last locale a
+    process started with as the user's, which the program reads at start."""
     with tempfile.NamedTemporaryFile(suffix=".txt", delete=False) as log:
         path = log.name
     try:
-        probe = subprocess.run([WINE, PROBE, "window", "Kelvastro ", path], capture_output=True, timeout=60)
+        probe = subprocess.run([WINE, PROBE, "window", "Kelvastro ", path], capture_output=True, timeout=60, env=env)
         if probe.returncode != 0:
             return {}
         with open(path, encoding="utf-8-sig") as tree:
             lines = [line.rstrip("\n").split("\t") for line in tree]
     finally:
         os.unlink(path)
+    # A field comes right after the label that names it, under the same name:
+    # the later one of the two is the field, whatever the locale calls its role.
     out = {}
-    for depth, role, name, value, *_ in (line for line in lines if len(line) >= 4):
-        if name in FIELDS and role.endswith("text"):
+    for _depth, _role, name, value, *_ in (line for line in lines if len(line) >= 4):
+        if name in FIELDS:
             out[name] = value
     return out
 
@@ -62,12 +66,12 @@ class LayoutTest(unittest.TestCase):
             time.sleep(1)
             for name, text in (("Buying Price", buying), ("Quantity", quantity), ("Selling Price", selling)):
                 subprocess.run(["xdotool", "type", "--delay", "80", text], check=True)
-                shown = wait_for(lambda: fields().get(name) == text and fields(), 10)
-                self.assertTrue(shown, "%s reads %r after typing %r" % (name, fields().get(name), text))
+                shown = wait_for(lambda: fields(env).get(name) == text, 10)
+                self.assertTrue(shown, "%s reads %r after typing %r" % (name, fields(env).get(name), text))
                 # Tab from Quantity lands on Selling Price: Total buying Price sends it on.
                 subprocess.run(["xdotool", "key", "Tab"], check=True)
                 time.sleep(0.3)
-            result = fields()
+            result = fields(env)
             print("  %s, %s: typed %s x %s, sold at %s: total %s, selling total %s, change %s %%"
                   % (locale, layout, buying, quantity, selling, result["Total buying Price including Brokerage"],
                      result["Total Selling Amount Including Brokerage"], result["Change in Price %"]))

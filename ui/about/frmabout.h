@@ -15,9 +15,8 @@ public:
 
     void handle(const FormEvent &event) override;
 
-    void StartSysInfo();
-
 private:
+    void StartSysInfo();
     void Form_Load();
     void cmdOK_Click();
     void cmdSysInfo_Click();

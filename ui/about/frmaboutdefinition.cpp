@@ -46,7 +46,6 @@ constexpr FormDefinition kDefinition{
     .name = "frmAbout",
     .clientWidth = 5805,
     .clientHeight = 3750,
-    .border = Border::FixedDialog,
     .controlBox = true,
     .placement = Placement::Fixed,
     .left = 2340,

@@ -96,7 +96,6 @@ constexpr FormDefinition kDefinition{
     .caption = "Kelvastro   \u00A9 2026 the Kelvastro developers",
     .clientWidth = 6720,
     .clientHeight = 7575,
-    .border = Border::Sizable,
     .placement = Placement::WindowSystem,
     .startUp = true,
     .backColor = kGrey,

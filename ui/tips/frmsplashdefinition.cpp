@@ -45,7 +45,6 @@ constexpr FormDefinition kDefinition{
     .name = "frmSplash",
     .clientWidth = 7380,
     .clientHeight = 4245,
-    .border = Border::FixedDialog,
     .controlBox = false,
     .placement = Placement::CentredOnScreen,
     .backColor = 0x00000080,

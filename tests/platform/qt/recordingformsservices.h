@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/appinfo.h"
 #include "platform/qt/qtformsservices.h"
 
 #include <functional>
@@ -13,6 +14,7 @@ namespace kelvastro {
 // recorded instead of done, so that no test meets a real modal box.
 class RecordingFormsServices final : public QtFormsServices {
 public:
+    RecordingFormsServices() : QtFormsServices(kApplication) {}
     void endProgram() override { ++endRequests; }
 
     std::vector<std::string> messages;
@@ -20,9 +22,9 @@ public:
     int endRequests = 0;
 
 protected:
-    void messageBox(const QString &text) override
+    void messageBox(std::string_view text) override
     {
-        messages.push_back(text.toStdString());
+        messages.emplace_back(text);
         if (onMessage)
             onMessage(messages.back());
     }

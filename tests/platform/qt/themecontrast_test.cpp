@@ -151,14 +151,14 @@ private slots:
         QVERIFY2(status >= 4.5 * 0.95, qPrintable(QStringLiteral("status line %1:1").arg(status)));
 
         frmSplash tipsForm(services);
-        FormDialog *tips = services.prepareModal(tipsForm);
+        FormDialog *tips = services.prepareDialog(tipsForm);
         tips->open();
         QVERIFY(QTest::qWaitForWindowExposed(tips));
         measure(theme, tips, tips::definition(), services.scheme());
         services.unload(tipsForm);
 
         frmAbout aboutForm(services, system);
-        FormDialog *about = services.prepareModal(aboutForm);
+        FormDialog *about = services.prepareDialog(aboutForm);
         about->open();
         QVERIFY(QTest::qWaitForWindowExposed(about));
         measure(theme, about, about::definition(), services.scheme());

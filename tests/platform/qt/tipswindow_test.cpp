@@ -31,7 +31,7 @@ class TipsWindowTest : public QObject {
     {
         services = std::make_unique<RecordingFormsServices>();
         tips = std::make_unique<frmSplash>(*services);
-        splash = services->prepareModal(*tips);
+        splash = services->prepareDialog(*tips);
         QVERIFY(splash);
         splash->open();
         QVERIFY(QTest::qWaitForWindowExposed(splash));
@@ -58,9 +58,14 @@ private slots:
         QCOMPARE(panel()->palette().color(QPalette::Window), QColor(255, 255, 192));
         QCOMPARE(splash->findChild<QLabel *>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Kelvastro v 1.0"));
         QVERIFY(splash->findChild<QLabel *>(QStringLiteral("Label2"))->text().startsWith("Please follow the tips :"));
+        // Centred on the screen where it fits; across a screen too narrow for
+        // it (400 logical pixels wide at scale 2), from the screen's left edge.
         const QRect screen = splash->screen()->availableGeometry();
-        QVERIFY(qAbs(splash->geometry().center().x() - screen.center().x()) <= 1);
         QVERIFY(qAbs(splash->geometry().center().y() - screen.center().y()) <= 1);
+        if (screen.width() >= 492)
+            QVERIFY(qAbs(splash->geometry().center().x() - screen.center().x()) <= 1);
+        else
+            QCOMPARE(splash->geometry().left(), screen.left());
         for (auto *w : splash->findChildren<QWidget *>())
             QCOMPARE(w->focusPolicy(), Qt::NoFocus);
     }

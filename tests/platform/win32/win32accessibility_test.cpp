@@ -3,6 +3,7 @@
 // process by msaa_probe: the focus events of a Tab, the live region's
 // messages, the names of the fields, and the two dialogs with their text.
 #include "platform/system/utf16.h"
+#include "app/appinfo.h"
 #include "platform/testing/fakesystemservices.h"
 #include "platform/win32/win32formsservices.h"
 #include "tests/platform/win32/win32testloop.h"
@@ -135,7 +136,7 @@ protected:
     }
     void typeInto(ControlId id, const wchar_t *text)
     {
-        view().setFocus(id, FocusCause::Click);
+        view().host().setFocus(id, FocusCause::Click);
         pump();
         for (const wchar_t *c = text; *c; ++c) {
             PostMessageW(view().control(id), WM_CHAR, *c, 1);
@@ -150,7 +151,7 @@ protected:
     }
     Win32FormView &view() { return forms.rendered(window); }
 
-    Win32FormsServices forms;
+    Win32FormsServices forms{kApplication};
     FakeSystemServices system;
     Kelvastro window{forms, system, NumberLocale{".", ",", 3, 3}};
 };

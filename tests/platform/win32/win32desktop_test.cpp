@@ -3,6 +3,7 @@
 // (High Contrast Black is set in HKCU\Control Panel\Colors), its DPI
 // (LogPixels) and its screen. scripts/wine-desktops.sh runs this program on
 // several; CTest runs it on the plain one.
+#include "app/appinfo.h"
 #include "platform/forms/colorscheme.h"
 #include "platform/testing/fakesystemservices.h"
 #include "platform/win32/win32design.h"
@@ -67,7 +68,7 @@ protected:
         return shown;
     }
 
-    Win32FormsServices forms;
+    Win32FormsServices forms{kApplication};
     FakeSystemServices system;
     Kelvastro window{forms, system, NumberLocale{".", ",", 3, 3}};
 };
@@ -100,7 +101,7 @@ TEST_F(Desktop, EveryControlReadsInThisDesktopsColours)
 TEST_F(Desktop, TheRateFieldShowsThreeDistinctLooks)
 {
     const Look loaded = painted(control(Text8));
-    view().setFocus(Command2, FocusCause::Program);
+    view().host().setFocus(Command2, FocusCause::Program);
     SendMessageW(view().window(), WM_COMMAND, MAKEWPARAM(Win32FormView::kIdBase + Command2, BN_CLICKED),
                  reinterpret_cast<LPARAM>(control(Command2)));
     pump();
@@ -136,7 +137,7 @@ TEST_F(Desktop, EveryFieldLiesOnTheScreenWhenItHasTheFocus)
     GetWindowRect(view().statusBar(), &bar);
     EXPECT_TRUE(inside(bar, work)) << "the status line";
     for (int i = 0; i < 12; ++i) {
-        const ControlId focused = view().focus();
+        const ControlId focused = view().host().focus();
         ASSERT_NE(focused, kNoControl);
         RECT r{};
         GetWindowRect(control(focused), &r);

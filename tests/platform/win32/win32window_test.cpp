@@ -2,6 +2,7 @@
 // The real Win32 windows, run under Wine in CI: characters go in as WM_CHAR
 // to the real EDIT controls, keys and clicks through the message loop, and
 // what the controls show is read back from them.
+#include "app/appinfo.h"
 #include "platform/forms/pixels.h"
 #include "platform/system/utf16.h"
 #include "platform/system/win32systemservices.h"
@@ -42,17 +43,18 @@ struct Box {
 // test below lets the system's own box open and closes it by its OK button.
 class RecordingServices final : public Win32FormsServices {
 public:
+    RecordingServices() : Win32FormsServices(kApplication) {}
     bool realBoxes = false;
     std::vector<Box> boxes;
 
 protected:
-    void messageBox(const std::wstring &text, HWND owner) override
+    void messageBox(std::string_view text) override
     {
         if (realBoxes) {
-            Win32FormsServices::messageBox(text, owner);
+            Win32FormsServices::messageBox(text);
             return;
         }
-        boxes.push_back({fromWide(text.c_str(), text.size()), "Kelvastro", owner});
+        boxes.push_back({std::string(text), "Kelvastro", GetActiveWindow()});
     }
 };
 
@@ -74,7 +76,7 @@ protected:
     HWND main() { return view().window(); }
     HWND control(ControlId id) { return view().control(id); }
     std::string text(ControlId id) { return windowText(control(id)); }
-    ControlId focus() { return view().focus(); }
+    ControlId focus() { return view().host().focus(); }
 
     void pump() { pumpThrough(forms, 1, 0); }
     void type(std::wstring_view characters)
@@ -143,25 +145,27 @@ protected:
     std::unique_ptr<Kelvastro> window;
 };
 
-// Twips at the window's DPI; the client area holds the table and the status bar.
-TEST_F(Win32Window, PlacesControlsToTheTwipAtTheWindowsDpi)
+// At 96 DPI, 15 twips to the pixel; the client area holds the table and the status bar.
+TEST_F(Win32Window, PlacesControlsToThePixelTheTableGives)
 {
-    const auto dpi = static_cast<int>(win32::dpiOf(main()));
-    for (ControlId id : {Label1, Text1, Command2, Text8, Text9, Label9}) {
-        const ControlDef &def = definition().control(id);
+    if (win32::dpiOf(main()) != USER_DEFAULT_SCREEN_DPI)
+        GTEST_SKIP() << "the pixels below are at 96 DPI";
+    const std::pair<ControlId, RECT> expected[] = {
+        {Label1, {24, 24, 153, 49}},    {Text1, {280, 16, 409, 49}},  {Command2, {152, 128, 233, 177}},
+        {Text8, {232, 136, 273, 169}}, {Text9, {280, 448, 369, 481}}, {Label9, {376, 448, 409, 481}},
+    };
+    for (const auto &[id, at] : expected) {
         RECT r{};
         GetWindowRect(control(id), &r);
         MapWindowPoints(nullptr, view().surface(), reinterpret_cast<POINT *>(&r), 2);
-        EXPECT_EQ(r.left, pixels(def.left, dpi)) << def.name;
-        EXPECT_EQ(r.top, pixels(def.top, dpi)) << def.name;
-        EXPECT_EQ(r.right - r.left, pixels(def.width, dpi)) << def.name;
-        EXPECT_EQ(r.bottom - r.top, pixels(def.height, dpi)) << def.name;
+        EXPECT_TRUE(EqualRect(&r, &at)) << definition().control(id).name << ": " << r.left << "," << r.top << " "
+                                        << r.right << "," << r.bottom;
     }
     RECT client{}, bar{};
     GetClientRect(main(), &client);
     GetWindowRect(view().statusBar(), &bar);
-    EXPECT_EQ(client.right, pixels(definition().clientWidth, dpi));
-    EXPECT_EQ(client.bottom, pixels(definition().clientHeight, dpi) + (bar.bottom - bar.top));
+    EXPECT_EQ(client.right, 448);
+    EXPECT_EQ(client.bottom, 505 + (bar.bottom - bar.top));
     wchar_t className[64] = {};
     GetClassNameW(view().statusBar(), className, 64);
     EXPECT_STREQ(className, STATUSCLASSNAMEW);
@@ -305,7 +309,7 @@ protected:
     {
         Seen seen;
         whileModal([&] {
-            Win32FormView *about = forms.find("frmAbout");
+            Win32FormView *about = forms.findView("frmAbout");
             if (!about)
                 return;
             seen.caption = windowText(about->window());
@@ -339,7 +343,7 @@ TEST_F(AboutWindow, SurfaceAndLabelsShowOneColour)
 {
     std::map<std::string, COLORREF> seen;
     whileModal([&] {
-        Win32FormView *about = forms.find("frmAbout");
+        Win32FormView *about = forms.findView("frmAbout");
         if (!about)
             return;
         const HWND shown = about->window();

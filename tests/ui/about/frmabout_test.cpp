@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/testing/fakeformsservices.h"
 #include "platform/testing/fakesystemservices.h"
-#include "platform/testing/memoryregistry.h"
 #include "ui/about/frmabout.h"
 #include "ui/about/frmaboutdefinition.h"
 
@@ -12,24 +11,6 @@ using namespace kelvastro::about;
 
 namespace {
 
-const std::string kPathKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
-
-class AboutWindow : public testing::Test {
-protected:
-    AboutWindow() { system.registryToUse = &registry; }
-    void TearDown() override
-    {
-        for (const auto &fault : forms.faults)
-            ADD_FAILURE() << fault;
-    }
-    bool afterShowing(const std::function<void(Form &)> &user) { return forms.showModalWith(window, user); }
-
-    FakeFormsServices forms;
-    FakeSystemServices system;
-    MemoryRegistry registry;
-    frmAbout window{forms, system};
-};
-
 struct VersionCase {
     const char *name;
     ApplicationInfo app;
@@ -38,14 +19,16 @@ struct VersionCase {
 
 void PrintTo(const VersionCase &c, std::ostream *os) { *os << c.name; }
 
-class AboutLoad : public AboutWindow, public testing::WithParamInterface<VersionCase> {};
+class AboutLoad : public testing::TestWithParam<VersionCase> {};
 
 TEST_P(AboutLoad, WritesTitleAndVersionAtEveryOpening)
 {
     const VersionCase &c = GetParam();
-    forms.app = c.app;
+    FakeFormsServices forms(c.app);
+    FakeSystemServices system;
+    frmAbout about(forms, system);
     for (int opening = 0; opening < 2; ++opening) {
-        afterShowing([&](Form &shown) {
+        forms.showModalWith(about, [&](Form &shown) {
             EXPECT_EQ(forms.caption(shown), c.caption);
             EXPECT_EQ(forms.text(shown, lblVersion), c.version);
             EXPECT_EQ(forms.text(shown, lblTitle), c.app.title);
@@ -54,6 +37,7 @@ TEST_P(AboutLoad, WritesTitleAndVersionAtEveryOpening)
             forms.click(shown, cmdOK);
         });
     }
+    EXPECT_TRUE(forms.faults.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Versions, AboutLoad,
