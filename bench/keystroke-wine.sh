@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# A typed character into Buying Price against the same into a bare EDIT
-# control, under Wine in a throwaway prefix.
+# A typed character into Buying Price against its floor (nine bare EDITs, the
+# results that change written) and a bare EDIT control, under Wine in a throwaway
+# prefix.
 # Usage: bench/keystroke-wine.sh WINDOWS_BUILD_DIR [ROUNDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
