@@ -10,13 +10,7 @@ cd "$(dirname "$0")/.."
 source scripts/packages.sh
 ensure_packages "${kelvastro_acceptance_packages[@]}"
 
-if [ -z "${KELVASTRO_PROGRAM:-}" ]; then
-    ensure_packages "${kelvastro_build_packages[@]}"
-    build=${BUILD_DIR:-build-acceptance}
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DKELVASTRO_WERROR=ON
-    cmake --build "$build"
-    export KELVASTRO_PROGRAM=$build/app/kelvastro
-fi
+ensure_program
 
 if [ -z "${KELVASTRO_IN_SESSION:-}" ]; then
     display=:$((90 + RANDOM % 100))

@@ -18,22 +18,22 @@ ROOT = Path(__file__).resolve().parent.parent
 
 # id, what the fault is, file, the text it replaces, the faulty text, legs
 MUTANTS = [
-    ("M01", "fake: got-focus before lost-focus",
-     "platform/testing/fakeformsservices.cpp",
-     """    if (from != kNoControl && v.announced == from) {
-        v.announced = kNoControl;
-        deliver(form, {EventKind::LostFocus, from, cause});
+    ("M01", "host: got-focus before lost-focus",
+     "platform/forms/formhost.cpp",
+     """    if (from != kNoControl && from != to) {
+        m_announced = kNoControl;
+        deliver({EventKind::LostFocus, from, cause});
     }
-    if (v.focused == to && to != kNoControl) {
-        v.announced = to;
-        deliver(form, {EventKind::GotFocus, to, cause});
+    if (m_focused == to && m_announced != to) {
+        m_announced = to;
+        deliver({EventKind::GotFocus, to, cause});
     }""",
-     """    if (v.focused == to && to != kNoControl) {
-        v.announced = to;
-        deliver(form, {EventKind::GotFocus, to, cause});
+     """    if (m_focused == to && m_announced != to) {
+        m_announced = to;
+        deliver({EventKind::GotFocus, to, cause});
     }
     if (from != kNoControl && from != to) {
-        deliver(form, {EventKind::LostFocus, from, cause});
+        deliver({EventKind::LostFocus, from, cause});
     }""",
      ("linux",)),
     ("M02", "Shift+Tab forwarding without its cause",
@@ -42,8 +42,8 @@ MUTANTS = [
      "view().setFocus(Text2);",
      ("linux", "wine")),
     ("M03", "Win32: Tab into a field does not select its text",
-     "platform/win32/win32focus.cpp",
-     "SendMessageW(m_view.control(to), EM_SETSEL, 0, -1);",
+     "platform/win32/win32formview.cpp",
+     "SendMessageW(target, EM_SETSEL, 0, -1);",
      "(void)0;",
      ("wine",)),
     ("M04", "Tips: a lone surrogate counts as a character",
@@ -78,21 +78,21 @@ MUTANTS = [
      "const double balance = total / 6;",
      "const double balance = total / 5;",
      ("linux",)),
-    ("M10", "an unchanged text raises a change (the shared text rule)",
-     "platform/forms/textboxtexts.h",
-     """        if (m_texts[id] == text)
-            return;
-        m_hooks.showText(id, text);""",
-     """        if (m_texts[id] == text) {
-            m_hooks.raiseTextChanged(id);
-            return;
-        }
-        m_hooks.showText(id, text);""",
+    ("M10", "host: an unchanged text is written again",
+     "platform/forms/formhost.cpp",
+     """    if (id >= m_texts.size() || m_texts[id] == text)
+        return;
+    if (m_definition.control(id).kind == ControlKind::TextBox) {""",
+     """    if (id >= m_texts.size())
+        return;
+    if (m_definition.control(id).kind == ControlKind::TextBox) {
+        if (m_texts[id] == text)
+            m_texts[id] += ' ';""",
      ("linux", "wine")),
-    ("M11", "Win32: a typed change raised twice",
+    ("M11", "Win32: a move to another control also told as leaving the window",
      "platform/win32/win32formviewmessages.cpp",
-     "        m_texts.changed(id, windowText(child));",
-     "        m_texts.changed(id, windowText(child)), raiseTextChanged(id);",
+     "    else if (m_controls.idOf(other) == kNoControl) // else that control's WM_SETFOCUS tells of the move",
+     "    else",
      ("wine",)),
     ("M12", "rate locked again in the window colour",
      "ui/calculator/kelvastro.cpp",
@@ -105,19 +105,19 @@ MUTANTS = [
      "view().setFocus(Text8, FocusCause::Tab);",
      ("linux", "wine")),
     ("M14", "the close box unloads instead of pressing cancel (the shared rule)",
-     "platform/forms/closebox.cpp",
+     "platform/forms/formhost.cpp",
      "    case CloseAction::Kind::Press: press(action.button); break;",
-     "    case CloseAction::Kind::Press: services.unload(form); break;",
+     "    case CloseAction::Kind::Press: m_services.unload(m_form); break;",
      ("linux", "wine")),
     ("M15", "results shown to 14 digits",
      "calc/numbertext.cpp",
      "std::chars_format::general, 15);",
      "std::chars_format::general, 14);",
      ("linux",)),
-    ("M16", "Qt: a press on a button a field took the focus back from still clicks",
+    ("M16", "Qt: a move to another control also told as leaving the window",
      "platform/qt/qtformview.cpp",
-     "const bool takesClicks = qobject_cast<QLineEdit *>(watched) || qobject_cast<QAbstractButton *>(watched);",
-     "const bool takesClicks = qobject_cast<QLineEdit *>(watched) != nullptr;",
+     "    if (idOf(now) == kNoControl || now->window() != m_window)",
+     "    if (true)",
      ("linux",)),
     ("M17", "the zero check also refuses 0.0",
      "ui/calculator/kelvastro.cpp",
@@ -136,6 +136,43 @@ MUTANTS = [
      "WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_NOTIFY",
      "WS_CHILD | WS_VISIBLE | SS_NOPREFIX",
      ("wine",)),
+    ("M20", "host: a move a handler overtook still arrives where it was going",
+     "platform/forms/formhost.cpp",
+     "    if (m_focused == to && m_announced != to) {",
+     "    if (m_announced != to) {",
+     ("linux", "wine")),
+    ("M21", "host: the toolkit's echo of the host's own move is heard again",
+     "platform/forms/formhost.cpp",
+     """    if (m_applying)
+        return;
+    m_toolkit = id;""",
+     """    m_toolkit = id;""",
+     ("linux", "wine")),
+    ("M22", "placement: a window is not kept on the screen",
+     "platform/forms/pixels.cpp",
+     """    x = std::max(work.x, std::min(x, work.x + work.width - width));""",
+     """    (void)0;""",
+     ("linux",)),
+    ("M23", "host: a press the focus was refused to still presses",
+     "platform/forms/formhost.cpp",
+     "    return id < m_definition.controls.size() && takesFocus(m_definition.control(id)) && m_focused != id;",
+     "    return false;",
+     ("linux", "wine")),
+    ("M24", "Digits of two scripts read as one number",
+     "calc/numbertext.cpp",
+     "            if (script != 0 && digit->script != script)",
+     "            if (false)",
+     ("linux",)),
+    ("M25", "a tab inside a number groups its digits",
+     "calc/numbertext.cpp",
+     "        return m_groupIsBlank ? blankAt(rest, kGroupingBlanks) : 0;",
+     "        return m_groupIsBlank ? blankAt(rest) : 0;",
+     ("linux",)),
+    ("M26", "colour rule: the window's surface takes the platform's colour whatever its labels take",
+     "platform/forms/colorscheme.cpp",
+     "                                               resolved(form.backColor, designColors(form))};",
+     "                                               rgbIn(form.backColor, m_base)};",
+     ("linux", "wine")),
 ]
 
 

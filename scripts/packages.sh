@@ -25,3 +25,14 @@ ensure_packages() {
     "${sudo[@]}" apt-get update -q
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
+
+# The program the acceptance tests run: KELVASTRO_PROGRAM when it names one
+# already built, else a build of this tree in BUILD_DIR (build-acceptance).
+ensure_program() {
+    [ -n "${KELVASTRO_PROGRAM:-}" ] && return 0
+    ensure_packages "${kelvastro_build_packages[@]}"
+    local build=${BUILD_DIR:-build-acceptance}
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DKELVASTRO_WERROR=ON
+    cmake --build "$build"
+    export KELVASTRO_PROGRAM=$build/app/kelvastro
+}

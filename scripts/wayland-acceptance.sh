@@ -11,13 +11,7 @@ cd "$(dirname "$0")/.."
 source scripts/packages.sh
 ensure_packages "${kelvastro_wayland_packages[@]}"
 
-if [ -z "${KELVASTRO_PROGRAM:-}" ]; then
-    ensure_packages "${kelvastro_build_packages[@]}"
-    build=${BUILD_DIR:-build-acceptance}
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DKELVASTRO_WERROR=ON
-    cmake --build "$build"
-    KELVASTRO_PROGRAM=$build/app/kelvastro
-fi
+ensure_program
 
 work=$(mktemp -d)
 sway_pid=
