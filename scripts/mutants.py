@@ -9,6 +9,8 @@ each. Usage (from scripts/mutants.sh, which builds and starts Wine):
     mutants.py LINUX_BUILD [WINE_BUILD] [mutant ids]
 """
 
+import os
+import re
 import subprocess
 import sys
 import time
@@ -180,13 +182,19 @@ def run(command, **kwargs):
     return subprocess.run(command, cwd=ROOT, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kwargs)
 
 
-def passes(build, leg):
+# The tests that failed, by name, so that a kill can be told from a time-out;
+# an empty list when all passed, None when the mutant does not build.
+def failures(build, leg):
     if run(["cmake", "--build", str(build)]).returncode != 0:
         return None  # does not build: counted as caught by the compiler
     ctest = ["ctest", "--test-dir", str(build), "-j2", "--timeout", "300"]
-    if leg == "linux":
-        return run(ctest, env=dict(__import__("os").environ, QT_QPA_PLATFORM="offscreen")).returncode == 0
-    return run(ctest).returncode == 0
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen") if leg == "linux" else None
+    result = subprocess.run(ctest, cwd=ROOT, env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    if result.returncode == 0:
+        return []
+    _, _, listed = result.stdout.partition("The following tests FAILED:")
+    failed = re.findall(r"^\s*\d+ - (\S+) \(([^)]*)\)", listed, re.M)
+    return ["%s%s" % (name, "" if why == "Failed" else " (%s)" % why.lower()) for name, why in failed] or ["ctest"]
 
 
 def main():
@@ -211,9 +219,15 @@ def main():
                     verdicts.append(leg + ": not run")
                     continue
                 started = time.monotonic()
-                result = passes(build, leg)
+                failed = failures(build, leg)
                 took = time.monotonic() - started
-                verdict = "build fails" if result is None else "survived" if result else "killed"
+                if failed is None:
+                    verdict = "build fails"
+                elif not failed:
+                    verdict = "survived"
+                else:
+                    verdict = "killed by %s%s" % (", ".join(failed[:2]), " and %d more" % (len(failed) - 2)
+                                                  if len(failed) > 2 else "")
                 verdicts.append("%s: %s (%.0f s)" % (leg, verdict, took))
         finally:
             source.write_text(original)
