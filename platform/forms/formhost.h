@@ -49,8 +49,9 @@ public:
     // The toolkit says: a text box's text is `now`, typed, pasted or as showText() left it.
     void textChanged(ControlId id, std::string now);
     // The toolkit moved its focus to `id` itself (a click, the window active
-    // again), or from `id` to nothing of this window (another window, a menu,
-    // a message box); `cause` as focusCause() reads the toolkit.
+    // again), or away from `id`, to another control or to nothing of this
+    // window (another window, a menu, a message box); `cause` as focusCause()
+    // reads the toolkit. A loss then an arrival is one move, heard as one.
     void focusArrived(ControlId id, FocusCause cause);
     void focusLeft(ControlId id, FocusCause cause);
     // The window is active again and gave the focus to itself: the control

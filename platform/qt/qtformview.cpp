@@ -445,10 +445,9 @@ void QtFormView::close()
         m_window->close();
 }
 
-// Qt moves its focus first and reports after: a FocusOut towards another
-// control of the window is left to that control's FocusIn. An event for a
-// control that a handler has since moved the focus away from, or back to, is
-// not passed on to it.
+// Qt moves its focus first and reports after. An event for a control that a
+// handler has since moved the focus away from, or back to, is not passed on
+// to it.
 bool QtFormView::focusEvent(ControlId id, QWidget *control, QEvent *event)
 {
     const auto reason = static_cast<QFocusEvent *>(event)->reason();
@@ -464,8 +463,7 @@ bool QtFormView::focusEvent(ControlId id, QWidget *control, QEvent *event)
         m_host.focusArrived(id, cause);
         return !control->hasFocus();
     }
-    if (idOf(now) == kNoControl || now->window() != m_window)
-        m_host.focusLeft(id, cause);
+    m_host.focusLeft(id, cause);
     return control->hasFocus();
 }
 

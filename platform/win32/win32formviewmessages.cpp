@@ -340,7 +340,7 @@ LRESULT Win32FormView::onControlFocus(ControlId id, HWND hwnd, UINT message, WPA
     const FocusCause cause = focusCause(FocusOrigin::Other, contains(other));
     if (message == WM_SETFOCUS)
         m_host.focusArrived(id, cause);
-    else if (m_controls.idOf(other) == kNoControl) // else that control's WM_SETFOCUS tells of the move
+    else
         m_host.focusLeft(id, cause);
     return result;
 }

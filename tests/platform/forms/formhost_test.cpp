@@ -65,7 +65,10 @@ public:
     void showLocked(ControlId, bool) override {}
     void showTitle(std::string_view) override {}
     void showDescription(std::string_view) override {}
-    void focusMoved(ControlId, ControlId) override {}
+    void focusMoved(ControlId from, ControlId to) override
+    {
+        moves.push_back(std::string(from == kNoControl ? "none" : kNames[from]) + " to " + kNames[to]);
+    }
     bool press(ControlId) override { return false; }
     void place() override {}
     void show() override {}
@@ -73,6 +76,7 @@ public:
     void close() override {}
 
     std::vector<std::string> log;
+    std::vector<std::string> moves; // as the window heard of them, to move its ring
     std::size_t room = 100;
     ControlId shown = kNoControl;
 
@@ -103,6 +107,7 @@ protected:
         services.show(probe);
         probe.events.clear();
         services.toolkit(probe).log.clear();
+        services.toolkit(probe).moves.clear();
     }
     FormHost &host() { return services.host(probe); }
 
@@ -134,6 +139,16 @@ TEST_F(Ledger, AMoveSentOnIsHeardOnceWhereItEndsAndOnlyThereIsTheToolkitsFocusMo
     EXPECT_EQ(host().focus(), 2);
 }
 
+// The toolkit's report of the move the host applied is no move: the window
+// hears of each once, and repaints its ring once.
+TEST_F(Ledger, TheWindowHearsOfEachMoveOnceAndNotOfTheToolkitsEcho)
+{
+    host().keyPressed({KeyStroke::Key::Tab});
+    host().setFocus(0, FocusCause::Click);
+    EXPECT_EQ(services.toolkit(probe).log, (std::vector<std::string>{"focus second selected", "focus first"}));
+    EXPECT_EQ(services.toolkit(probe).moves, (std::vector<std::string>{"first to second", "second to first"}));
+}
+
 // A click is the toolkit's own move: told as it comes; a handler that takes
 // it back moves the toolkit's focus back, and the click's target hears nothing.
 TEST_F(Ledger, AToolkitsMoveIsToldAsItComesAndCanBeTakenBack)
@@ -144,6 +159,32 @@ TEST_F(Ledger, AToolkitsMoveIsToldAsItComesAndCanBeTakenBack)
     };
     services.toolkit(probe).shown = 1;
     host().focusArrived(1, FocusCause::Click);
+    EXPECT_EQ(probe.events, (std::vector<std::string>{"lost first Click", "got first Program"}));
+    EXPECT_EQ(services.toolkit(probe).log, (std::vector<std::string>{"focus first"}));
+    EXPECT_TRUE(host().refusesPress(1));
+}
+
+// Qt and Win32 tell the loss before the arrival: one move all the same.
+TEST_F(Ledger, AToolkitsMoveToldAsALossThenAnArrivalIsHeardAsOneMove)
+{
+    services.toolkit(probe).shown = 1;
+    host().focusLeft(0, FocusCause::Click);
+    host().focusArrived(1, FocusCause::Click);
+    EXPECT_EQ(probe.events, (std::vector<std::string>{"lost first Click", "got second Click"}));
+    EXPECT_TRUE(services.toolkit(probe).log.empty()) << "the toolkit's focus is where it put it";
+    EXPECT_FALSE(host().refusesPress(1));
+}
+
+// Taken back as the loss is told, before the toolkit reports where it went:
+// the toolkit's focus, already on the click's target, is moved back.
+TEST_F(Ledger, AToolkitsMoveTakenBackAsTheLossIsToldMovesTheToolkitBack)
+{
+    probe.react = [this](const FormEvent &e) {
+        if (e.kind == EventKind::LostFocus && e.control == 0 && e.cause == FocusCause::Click)
+            probe.window().setFocus(0);
+    };
+    services.toolkit(probe).shown = 1;
+    host().focusLeft(0, FocusCause::Click);
     EXPECT_EQ(probe.events, (std::vector<std::string>{"lost first Click", "got first Program"}));
     EXPECT_EQ(services.toolkit(probe).log, (std::vector<std::string>{"focus first"}));
     EXPECT_TRUE(host().refusesPress(1));
