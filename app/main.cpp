@@ -62,9 +62,22 @@ int main(int argc, char *argv[])
 
     kelvastro::form::installAccessibility();
 
-    kelvastro::QtFormsServices forms(kelvastro::kApplication);
-    kelvastro::PosixSystemServices system;
-    kelvastro::Kelvastro window(forms, system, kelvastro::numberLocaleOf(QLocale::system()));
-    forms.show(window);
-    return QApplication::exec();
+    int status = 0;
+    {
+        kelvastro::QtFormsServices forms(kelvastro::kApplication);
+        kelvastro::PosixSystemServices system;
+        kelvastro::Kelvastro window(forms, system, kelvastro::numberLocaleOf(QLocale::system()));
+        forms.show(window);
+        status = QApplication::exec();
+    }
+    // Qt 6.4's Wayland client can hang for ever closing its connection: its
+    // reading thread waits on a read the main thread began and never ends,
+    // and the main thread waits on that thread. The windows are gone and
+    // nothing is kept between runs, so there is nothing left to tear down
+    // that the system does not take back itself.
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }
