@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <vector>
 
 namespace kelvastro {
@@ -102,8 +103,10 @@ ColorScheme::DesignColors ColorScheme::designColors(const FormDefinition &form) 
         if (c.kind == ControlKind::TextBox || c.kind == ControlKind::Label || c.kind == ControlKind::Frame
             || c.kind == ControlKind::Button)
             pairs.push_back({foreColorOf(c), backColorOf(c)});
-    for (const BackColorChange &change : form.backColorChanges)
-        pairs.push_back({foreColorOf(form.control(change.control)), change.back});
+    std::transform(form.backColorChanges.begin(), form.backColorChanges.end(), std::back_inserter(pairs),
+                   [&form](const BackColorChange &change) {
+                       return Pair{foreColorOf(form.control(change.control)), change.back};
+                   });
 
     static const SystemPalette classic = classicPalette();
     const auto index = [](OleColor c) { return static_cast<std::size_t>(systemColorIndex(c) % kSystemColorCount); };

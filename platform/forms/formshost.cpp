@@ -21,9 +21,9 @@ FormHost &FormsHost::host(Form &form)
 
 FormHost *FormsHost::find(std::string_view formName)
 {
-    for (auto &[form, host] : m_hosts)
-        if (host && form->definition().name == formName)
-            return host.get();
+    for (auto &[form, formHost] : m_hosts)
+        if (formHost && form->definition().name == formName)
+            return formHost.get();
     return nullptr;
 }
 
@@ -51,7 +51,7 @@ void FormsHost::showModal(Form &form)
     if (m_ended)
         return;
     prepareModal(form);
-    FormHost &h = host(form);
+    const FormHost &h = host(form);
     h.native().runModal();
     if (h.live())
         unload(form); // the program ended under it
@@ -106,9 +106,9 @@ void FormsHost::endProgram()
 void FormsHost::setPalette(const SystemPalette &palette)
 {
     m_scheme = ColorScheme(palette);
-    for (auto &[form, host] : m_hosts)
-        if (host)
-            host->native().showLook(kNoControl);
+    for (auto &[form, formHost] : m_hosts)
+        if (formHost)
+            formHost->native().showLook(kNoControl);
 }
 
 } // namespace kelvastro

@@ -20,7 +20,7 @@ namespace kelvastro {
 // supplies the few calls below that only its toolkit can make.
 class FormsHost : public FormsServices {
 public:
-    explicit FormsHost(ApplicationInfo application) : m_application(application) {}
+    explicit FormsHost(const ApplicationInfo &application) : m_application(application) {}
     ~FormsHost() override;
     FormsHost(const FormsHost &) = delete;
     FormsHost &operator=(const FormsHost &) = delete;

@@ -16,7 +16,7 @@ namespace {
 QString qtext(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 } // namespace
 
-QtFormsServices::QtFormsServices(ApplicationInfo application) : FormsHost(application) { updateScheme(); }
+QtFormsServices::QtFormsServices(const ApplicationInfo &application) : FormsHost(application) { updateScheme(); }
 
 QtFormsServices::~QtFormsServices() { releaseAll(); }
 

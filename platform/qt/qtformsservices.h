@@ -17,7 +17,7 @@ class QtFormView;
 // box and clipboard, and the desktop's colours from the application palette.
 class QtFormsServices : public FormsHost {
 public:
-    explicit QtFormsServices(ApplicationInfo application);
+    explicit QtFormsServices(const ApplicationInfo &application);
     ~QtFormsServices() override;
 
     void copyToClipboard(std::string_view text) override;

@@ -4,6 +4,7 @@
 #include "calc/utf8.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace kelvastro {
 
@@ -13,8 +14,8 @@ public:
     Window(FakeFormsServices &services, FormHost &host)
         : title(host.definition().caption), m_services(services), m_host(host)
     {
-        for (ControlId id = 0; id < host.definition().controls.size(); ++id)
-            controls.push_back({host.text(id), host.locked(id)});
+        for (std::size_t i = 0; i < host.definition().controls.size(); ++i)
+            controls.push_back({host.text(static_cast<ControlId>(i)), host.locked(static_cast<ControlId>(i))});
     }
 
     void showText(ControlId id, std::string_view text) override

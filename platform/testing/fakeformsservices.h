@@ -28,7 +28,7 @@ public:
     };
     enum class Caret : std::uint8_t { Stays, End };
 
-    explicit FakeFormsServices(ApplicationInfo application = {"Kelvastro", 1, 0, 0}) : FormsHost(application) {}
+    explicit FakeFormsServices(const ApplicationInfo &application = {"Kelvastro", 1, 0, 0}) : FormsHost(application) {}
 
     // What the user does, to `form`, which must take input.
     void type(Form &form, std::string_view characters); // into the focused text box, one change per character

@@ -17,7 +17,7 @@ constexpr UINT kWorkMessage = WM_APP + 1;
 
 } // namespace
 
-Win32FormsServices::Win32FormsServices(ApplicationInfo application, HINSTANCE instance)
+Win32FormsServices::Win32FormsServices(const ApplicationInfo &application, HINSTANCE instance)
     : FormsHost(application), m_instance(instance)
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};

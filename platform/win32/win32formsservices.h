@@ -16,7 +16,7 @@ namespace kelvastro {
 // and the message loop that runs it all.
 class Win32FormsServices : public FormsHost {
 public:
-    explicit Win32FormsServices(ApplicationInfo application, HINSTANCE instance = GetModuleHandleW(nullptr));
+    explicit Win32FormsServices(const ApplicationInfo &application, HINSTANCE instance = GetModuleHandleW(nullptr));
     ~Win32FormsServices() override;
 
     void copyToClipboard(std::string_view text) override;

@@ -215,9 +215,9 @@ LRESULT Win32FormView::onMinMaxInfo(MINMAXINFO &info)
 
 LRESULT Win32FormView::onDpiChanged(UINT dpi, const RECT &suggested)
 {
-    for (ControlId id = 0; id < m_definition.controls.size(); ++id)
-        if (control(id))
-            SendMessageW(control(id), WM_SETFONT, 0, FALSE); // no control may keep a font about to go
+    for (std::size_t i = 0; i < m_definition.controls.size(); ++i)
+        if (HWND c = control(static_cast<ControlId>(i)))
+            SendMessageW(c, WM_SETFONT, 0, FALSE); // no control may keep a font about to go
     m_gdi.setDpi(dpi);
     m_controls.layout(captions());
     if (m_canvas) {

@@ -114,7 +114,8 @@ std::vector<Shown> everything(const FormDefinition *only = nullptr)
     for (const FormDefinition *form : kWindows) {
         if (only && form != only)
             continue;
-        for (ControlId id = 0; id < form->controls.size(); ++id) {
+        for (std::size_t i = 0; i < form->controls.size(); ++i) {
+            const auto id = static_cast<ControlId>(i);
             const ControlDef &c = form->control(id);
             if (c.kind == ControlKind::TextBox || c.kind == ControlKind::Label || c.kind == ControlKind::Button)
                 all.push_back({std::string(form->name) + "." + std::string(c.name), form, id, backColorOf(c), c.locked});

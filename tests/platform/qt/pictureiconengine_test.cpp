@@ -22,7 +22,7 @@ class PictureIconEngineTest : public QObject {
     {
         QImage image(side, side, QImage::Format_ARGB32);
         image.fill(colour);
-        const QString path = folder.filePath(QStringLiteral("icon-%1.png").arg(side));
+        QString path = folder.filePath(QStringLiteral("icon-%1.png").arg(side));
         image.save(path, "PNG");
         return path;
     }
