@@ -64,7 +64,10 @@ for file in "$work"/first/*; do
 done
 mkdir -p "$out/windows"
 cp "$work"/first/kelvastro.exe "$work"/first/kelvastro-"$version"-* "$out/windows/"
-(cd "$out/windows" && sha256sum -- *) >"$out/windows/SHA256SUMS"
+# Named, not globbed: the list must not hold itself, nor what an earlier run left.
+(cd "$out/windows" && sha256sum -- kelvastro.exe kelvastro-"$version"-setup.exe kelvastro-"$version"-portable.zip) \
+    >"$out/windows/SHA256SUMS.new"
+mv "$out/windows/SHA256SUMS.new" "$out/windows/SHA256SUMS"
 cp "$work"/first/*.deb "$out/"
 echo "artifacts and SHA256SUMS in $out/windows"
 [ "$status" -eq 0 ] || fail "the two builds differ"
