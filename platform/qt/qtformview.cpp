@@ -194,8 +194,6 @@ void QtFormView::build(FormCanvas *canvas)
         QWidget *w = nullptr;
         switch (def.kind) {
         case ControlKind::TextBox: {
-            // Empty until the load step writes the starting texts: a design
-            // text would be worked on by the first recalculation the load sets off.
             auto *edit = new QLineEdit(parent);
             edit->setReadOnly(def.locked);
             edit->setAlignment(alignmentOf(def.alignment) | Qt::AlignVCenter);

@@ -110,6 +110,14 @@ protected:
         services.toolkit(probe).moves.clear();
     }
     FormHost &host() { return services.host(probe); }
+    // A handler that will not let a click take the focus from the first control.
+    void takeClicksBackToFirst()
+    {
+        probe.react = [this](const FormEvent &e) {
+            if (e.kind == EventKind::LostFocus && e.control == 0 && e.cause == FocusCause::Click)
+                probe.window().setFocus(0);
+        };
+    }
 
     Services services;
     Probe probe{services};
@@ -153,10 +161,7 @@ TEST_F(Ledger, TheWindowHearsOfEachMoveOnceAndNotOfTheToolkitsEcho)
 // it back moves the toolkit's focus back, and the click's target hears nothing.
 TEST_F(Ledger, AToolkitsMoveIsToldAsItComesAndCanBeTakenBack)
 {
-    probe.react = [this](const FormEvent &e) {
-        if (e.kind == EventKind::LostFocus && e.control == 0 && e.cause == FocusCause::Click)
-            probe.window().setFocus(0);
-    };
+    takeClicksBackToFirst();
     services.toolkit(probe).shown = 1;
     host().focusArrived(1, FocusCause::Click);
     EXPECT_EQ(probe.events, (std::vector<std::string>{"lost first Click", "got first Program"}));
@@ -179,10 +184,7 @@ TEST_F(Ledger, AToolkitsMoveToldAsALossThenAnArrivalIsHeardAsOneMove)
 // the toolkit's focus, already on the click's target, is moved back.
 TEST_F(Ledger, AToolkitsMoveTakenBackAsTheLossIsToldMovesTheToolkitBack)
 {
-    probe.react = [this](const FormEvent &e) {
-        if (e.kind == EventKind::LostFocus && e.control == 0 && e.cause == FocusCause::Click)
-            probe.window().setFocus(0);
-    };
+    takeClicksBackToFirst();
     services.toolkit(probe).shown = 1;
     host().focusLeft(0, FocusCause::Click);
     EXPECT_EQ(probe.events, (std::vector<std::string>{"lost first Click", "got first Program"}));
